@@ -1,0 +1,33 @@
+# Build helpers shared by every target of the project.
+
+# Strict warnings for one of our own targets.
+function(velmora_warnings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+endfunction()
+
+# A library of src/: sources, include root at src/, warnings.
+function(velmora_add_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+    velmora_warnings(${name})
+endfunction()
+
+# velmora_add_test(name SOURCES a.cpp ... LIBS lib ... [GUI])
+# A GoogleTest executable linked against the libraries (never recompiling
+# their sources); each test case becomes one ctest test. GUI tests run on
+# Qt's offscreen platform.
+function(velmora_add_test name)
+    cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
+    if(NOT ARG_GUI)
+        target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    endif()
+    velmora_warnings(${name})
+    set(env "QT_QPA_PLATFORM=offscreen")
+    gtest_discover_tests(${name}
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
+endfunction()

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+#include <cassert>
+#include <cstddef>
+
+namespace velmora {
+
+// A matrix of doubles of at most 6x6, addressed (row, column) from 1 as the
+// window's grids are. This is the one place where those indices become
+// zero-based storage. Every element starts at 0.
+class Matrix {
+public:
+    static constexpr int kMaxSize = 6;
+
+    Matrix(int rows, int cols) : m_rows(rows), m_cols(cols) {
+        assert(rows >= 0 && rows <= kMaxSize && cols >= 0 && cols <= kMaxSize);
+    }
+
+    [[nodiscard]] int rows() const noexcept { return m_rows; }
+    [[nodiscard]] int cols() const noexcept { return m_cols; }
+
+    double& operator()(int r, int c) noexcept { return m_cells[index(r, c)]; }
+    double operator()(int r, int c) const noexcept { return m_cells[index(r, c)]; }
+
+private:
+    [[nodiscard]] std::size_t index(int r, int c) const noexcept {
+        assert(r >= 1 && r <= m_rows && c >= 1 && c <= m_cols);
+        return static_cast<std::size_t>(r - 1) * kMaxSize + static_cast<std::size_t>(c - 1);
+    }
+
+    std::array<double, std::size_t{kMaxSize} * kMaxSize> m_cells{};
+    int m_rows;
+    int m_cols;
+};
+
+}  // namespace velmora

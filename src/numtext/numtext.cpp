@@ -1,0 +1,323 @@
+#include "numtext/numtext.h"
+
+#include <array>
+#include <cassert>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <limits>
+#include <system_error>
+
+#include "numtext/arithmetic_overflow.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The longest leading decimal number of a text: [sign] digits [. digits]
+// [letter [sign] digits], with at least one mantissa digit. The exponent
+// belongs to the number only when a digit follows its letter and sign, so
+// "1e" and "1e+" end after the 1.
+struct DecimalScan {
+    std::size_t length = 0;     // 0: no number at the start of the text
+    std::size_t expPos = npos;  // position of the exponent letter
+};
+
+DecimalScan ScanDecimal(std::string_view s, bool allowD) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        ++i;
+    }
+    std::size_t digits = 0;
+    while (i < s.size() && IsDigit(s[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        while (i < s.size() && IsDigit(s[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return {};
+    }
+    DecimalScan scan{i, npos};
+    if (i < s.size()) {
+        const char c = s[i];
+        const bool letter = c == 'E' || c == 'e' || (allowD && (c == 'D' || c == 'd'));
+        if (letter) {
+            std::size_t j = i + 1;
+            if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+                ++j;
+            }
+            if (j < s.size() && IsDigit(s[j])) {
+                while (j < s.size() && IsDigit(s[j])) {
+                    ++j;
+                }
+                scan = {j, i};
+            }
+        }
+    }
+    return scan;
+}
+
+// Decimal exponent of the leading non-zero digit of a scanned number,
+// used once std::from_chars has found it out of range: overflow needs
+// about +308 and underflow about -324, so a rough value tells them apart.
+// The exponent is clamped so that nothing wraps.
+long long RoughExponent(std::string_view number) {
+    std::size_t i = 0;
+    if (i < number.size() && (number[i] == '+' || number[i] == '-')) {
+        ++i;
+    }
+    std::size_t point = npos;
+    std::size_t firstNonZero = npos;
+    for (; i < number.size() && (IsDigit(number[i]) || number[i] == '.'); ++i) {
+        if (number[i] == '.') {
+            point = i;
+        } else if (number[i] != '0' && firstNonZero == npos) {
+            firstNonZero = i;
+        }
+    }
+    const std::size_t mantissaEnd = i;
+    if (point == npos) {
+        point = mantissaEnd;
+    }
+    long long lead = 0;
+    if (firstNonZero != npos) {
+        lead = firstNonZero < point ? static_cast<long long>(point - firstNonZero) - 1
+                                    : -static_cast<long long>(firstNonZero - point);
+    }
+    long long e = 0;
+    bool negative = false;
+    ++i;  // the exponent letter, if any
+    if (i < number.size() && (number[i] == '+' || number[i] == '-')) {
+        negative = number[i] == '-';
+        ++i;
+    }
+    constexpr long long clamp = 1'000'000'000;
+    for (; i < number.size() && e < clamp; ++i) {
+        e = e * 10 + (number[i] - '0');
+    }
+    return lead + (negative ? -e : e);
+}
+
+// Converts a number that ScanDecimal accepted; its exponent letter, if
+// any, must be one that std::from_chars knows (E or e).
+StrictNumber ConvertDecimal(std::string_view number) {
+    std::string_view digits = number;
+    if (digits.front() == '+') {
+        digits.remove_prefix(1);  // from_chars takes '-' but not '+'
+    }
+    StrictNumber result;
+    const auto [end, ec] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), result.value);
+    assert(end == digits.data() + digits.size());
+    (void)end;
+    if (ec == std::errc()) {
+        return result;
+    }
+    // Below the smallest subnormal the nearest double is a zero of the
+    // number's sign; only a value beyond the range is refused.
+    if (RoughExponent(number) < 0) {
+        return {digits.front() == '-' ? -0.0 : 0.0, ReadError::none};
+    }
+    return {0.0, ReadError::outOfRange};
+}
+
+// The digits after &H or &O: the longest run of digits of the base.
+struct LiteralScan {
+    std::size_t length = 0;
+    std::uint64_t value = 0;
+    bool overflow = false;
+};
+
+LiteralScan ScanLiteral(std::string_view digits, int base) {
+    LiteralScan scan;
+    const auto [end, ec] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), scan.value, base);
+    scan.length = static_cast<std::size_t>(end - digits.data());
+    scan.overflow = ec == std::errc::result_out_of_range;
+    return scan;
+}
+
+// 16 after "&H", 8 after "&O" (either case), 0 when the text is no literal.
+int LiteralBase(std::string_view s) {
+    if (s.size() < 2 || s[0] != '&') {
+        return 0;
+    }
+    if (s[1] == 'H' || s[1] == 'h') {
+        return 16;
+    }
+    if (s[1] == 'O' || s[1] == 'o') {
+        return 8;
+    }
+    return 0;
+}
+
+}  // namespace
+
+StrictNumber ReadNumberStrict(std::string_view text) noexcept {
+    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    if (const int base = LiteralBase(text); base != 0) {
+        const std::string_view digits = text.substr(2);
+        const LiteralScan scan = ScanLiteral(digits, base);
+        if (scan.length == 0 || scan.length != digits.size()) {
+            return {0.0, ReadError::syntax};
+        }
+        if (scan.overflow) {
+            return {0.0, ReadError::outOfRange};
+        }
+        return {static_cast<double>(scan.value), ReadError::none};
+    }
+    const DecimalScan scan = ScanDecimal(text, false);
+    if (scan.length == 0 || scan.length != text.size()) {
+        return {0.0, ReadError::syntax};
+    }
+    return ConvertDecimal(text);
+}
+
+double ReadNumberLenient(std::string_view text) {
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') {
+            s.push_back(c);
+        }
+    }
+    if (const int base = LiteralBase(s); base != 0) {
+        const LiteralScan scan = ScanLiteral(std::string_view(s).substr(2), base);
+        if (scan.overflow) {
+            throw ArithmeticOverflow();
+        }
+        return static_cast<double>(scan.value);  // no digits: value 0
+    }
+    const DecimalScan scan = ScanDecimal(s, true);
+    if (scan.length == 0) {
+        return 0.0;
+    }
+    if (scan.expPos != npos) {
+        s[scan.expPos] = 'e';  // from_chars knows no D exponent
+    }
+    const StrictNumber number = ConvertDecimal(std::string_view(s).substr(0, scan.length));
+    if (!number.ok()) {
+        throw ArithmeticOverflow();
+    }
+    return number.value;
+}
+
+namespace {
+const char* DimensionMessage(DimensionError::Kind kind) {
+    switch (kind) {
+        case DimensionError::Kind::notANumber:
+            return "dimension: not a number";
+        case DimensionError::Kind::tooLarge:
+            return "dimension: above 32767";
+        case DimensionError::Kind::tooSmall:
+            return "dimension: below -32768";
+    }
+    return "dimension";
+}
+}  // namespace
+
+DimensionError::DimensionError(Kind kind)
+    : std::runtime_error(DimensionMessage(kind)), m_kind(kind) {}
+
+std::int16_t ReadDimension(std::string_view text) {
+    const StrictNumber number = ReadNumberStrict(text);
+    if (number.ec == ReadError::outOfRange) {
+        // A well-formed number beyond every range: too large, or too small
+        // when it has a minus sign ("-1E400").
+        const std::size_t first = text.find_first_not_of(" \t");
+        throw DimensionError(first != std::string_view::npos && text[first] == '-'
+                                 ? DimensionError::Kind::tooSmall
+                                 : DimensionError::Kind::tooLarge);
+    }
+    if (!number.ok()) {
+        throw DimensionError(DimensionError::Kind::notANumber);
+    }
+    const double rounded = RoundHalfEven(number.value);
+    if (rounded > std::numeric_limits<std::int16_t>::max()) {
+        throw DimensionError(DimensionError::Kind::tooLarge);
+    }
+    if (rounded < std::numeric_limits<std::int16_t>::min()) {
+        throw DimensionError(DimensionError::Kind::tooSmall);
+    }
+    return static_cast<std::int16_t>(rounded);
+}
+
+std::string NumberText(double x) {
+    assert(std::isfinite(x));
+    if (x == 0.0) {
+        return "0";  // also for -0
+    }
+    // The general format with 15 digits is C's %.15G: plain for decimal
+    // exponents -4..14 of the rounded value, trailing zeros dropped.
+    std::array<char, 32> buffer{};
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                         std::chars_format::general, 15);
+    assert(ec == std::errc());
+    (void)ec;
+    std::string text(buffer.data(), end);
+    if (const std::size_t e = text.find('e'); e != std::string::npos) {
+        text[e] = 'E';
+    }
+    // Next to the largest double, 15 digits round up to a number beyond the
+    // range; write the largest 15-digit one below it so that the text reads
+    // back.
+    if (std::fabs(x) > 1.7976931348623e308 && !ReadNumberStrict(text).ok()) {
+        text = x < 0 ? "-1.79769313486231E+308" : "1.79769313486231E+308";
+    }
+    return text;
+}
+
+std::string ThreeDecimals(double x) {
+    assert(std::isfinite(x));
+    // Up to 309 whole digits, sign, point and three decimals.
+    std::array<char, 320> buffer{};
+    const auto [end, ec] =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::fixed, 3);
+    assert(ec == std::errc());
+    (void)ec;
+    std::string text(buffer.data(), end);
+    if (text == "0.000" || text == "-0.000") {
+        return ".000";
+    }
+    // "###" writes no zero before the point.
+    const std::size_t zero = text.front() == '-' ? 1 : 0;
+    if (text.compare(zero, 2, "0.") == 0) {
+        text.erase(zero, 1);
+    }
+    return text;
+}
+
+std::string WholeNumberText(std::int16_t n) {
+    return std::to_string(n);
+}
+
+double RoundHalfEven(double x) noexcept {
+    // std::round is independent of the rounding mode; only an exact half
+    // can land on the odd neighbour, and then the even one is one closer
+    // to zero. The sign of a zero result follows x, as with nearbyint.
+    double r = std::round(x);
+    if (std::fabs(r - x) == 0.5 && std::fmod(r, 2.0) != 0.0) {
+        r -= std::copysign(1.0, x);
+    }
+    return std::copysign(r, x);
+}
+
+}  // namespace velmora

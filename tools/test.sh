@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Velmora and runs every test: the suite in
+# a debug build, again under AddressSanitizer + UBSan, then the fuzzers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/deps.sh
+jobs="$(nproc)"
+
+for preset in dev asan; do
+    echo "== $preset build and tests"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j"$jobs"
+    ctest --preset "$preset" -j"$jobs" --no-tests=error
+done
+
+echo "== fuzzing the readers"
+tools/fuzz.sh "${VELMORA_FUZZ_SECONDS:-10}"
+echo "All tests passed."
