@@ -1,0 +1,163 @@
+#pragma once
+
+// The design state of the window: every control's geometry (in twips),
+// text, colour, font, flags and tab position, written down once. Both forms
+// are built from these tables; nothing else repeats a coordinate.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "determinant/minors.h"
+#include "form/form.h"
+
+namespace velmora::design {
+
+constexpr std::string_view kCaption = "Velmora";
+constexpr int kClientWidth = 9648;  // twips
+constexpr int kClientHeight = 7236;
+
+struct Rgb {
+    int red, green, blue;
+};
+constexpr Rgb kPictureGreen{200, 250, 222};
+
+// A font of the tables; an empty family is the default font (a regular
+// sans-serif of about 8 pt, "MS Sans Serif" where available).
+struct FontSpec {
+    std::string_view family;
+    double points;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+constexpr FontSpec kDefaultFont{"MS Sans Serif", 8.0};
+
+// How an array's members are indexed and placed.
+enum class Shape {
+    single,    // index 0
+    matrix,    // 10*row + column, row and column 1..6
+    byRow,     // 1..6, one per row: stacked downwards
+    byColumn,  // 1..6, one per column: side by side
+};
+
+struct FieldSpec {
+    Field field;
+    Shape shape;
+    int left, top;       // of member 11, 1 or the single field
+    int pitchX, pitchY;  // per column, per row
+    int width, height;
+    std::optional<Rgb> background;  // none: the default window colour (white)
+    FontSpec font;
+    bool readOnly;
+    bool visible;
+    std::string_view accessibleName;  // "{r}" and "{c}" stand for row and column
+};
+
+constexpr std::array<FieldSpec, 9> kFields{{
+    {Field::txtMatSize, Shape::single, 1680, 120, 0, 0, 252, 288, Rgb{255, 192, 255}, kDefaultFont,
+     false, true, "Matrix Dimension"},
+    {Field::txtMat, Shape::matrix, 1080, 600, 840, 360, 612, 288, std::nullopt, kDefaultFont, false,
+     true, "Coefficient row {r} column {c}"},
+    {Field::txtY, Shape::byRow, 6720, 600, 0, 360, 612, 288, Rgb{192, 255, 255}, kDefaultFont,
+     false, true, "Vector row {r}"},
+    {Field::txtSol, Shape::byColumn, 1080, 3120, 840, 0, 612, 288, Rgb{128, 255, 128}, kDefaultFont,
+     true, true, "Solution column {c}"},
+    {Field::txtDeterminant, Shape::single, 8040, 3000, 0, 0, 732, 288, Rgb{128, 128, 255},
+     kDefaultFont, true, true, "Determinant"},
+    {Field::txtIM, Shape::matrix, 5040, 4320, 720, 360, 612, 288, Rgb{192, 255, 192},
+     FontSpec{"MS Sans Serif", 7.8, true}, true, true, "Inverse row {r} column {c}"},
+    {Field::txtMinMat, Shape::matrix, 240, 4320, 720, 360, 612, 288, Rgb{192, 192, 255},
+     kDefaultFont, true, true, "Minors grid row {r} column {c}"},
+    {Field::txtDetRow, Shape::byRow, 4440, 4320, 0, 360, 492, 288, std::nullopt, kDefaultFont,
+     false, false, "Row determinant {r}"},
+    {Field::txtDetCol, Shape::byColumn, 240, 6600, 720, 0, 612, 288, std::nullopt, kDefaultFont,
+     false, false, "Column total {c}"},
+}};
+
+[[nodiscard]] const FieldSpec& Spec(Field field);
+
+// The member indices of an array, in row-by-row order.
+[[nodiscard]] std::vector<int> Members(Field field);
+[[nodiscard]] bool IsMember(FieldId id);
+
+// Row and column of a member (1 for the dimension an array does not have).
+struct Cell {
+    int row, column;
+};
+[[nodiscard]] Cell CellOf(FieldId id);
+
+struct Rect {
+    int left, top, width, height;
+};
+[[nodiscard]] Rect DesignRect(FieldId id);
+[[nodiscard]] std::string InitialText(FieldId id);
+[[nodiscard]] std::string AccessibleName(FieldId id);
+
+struct ButtonSpec {
+    Rect rect;
+    std::string_view caption;
+    FontSpec font;
+};
+constexpr ButtonSpec kSolveButton{{8040, 120, 1092, 492}, "Solve", {"MS Sans Serif", 7.8, true}};
+
+// optMat(0) and optMat(1); member 0 is selected at creation.
+constexpr Rgb kOptionBackground{200, 252, 224};
+constexpr std::array<ButtonSpec, 2> kOptions{{
+    {{3000, 3720, 1320, 252}, "Determinants", kDefaultFont},
+    {{3000, 3960, 852, 252}, "Minors", kDefaultFont},
+}};
+
+struct LabelSpec {
+    int number;
+    Rect rect;
+    std::string_view caption;
+    FontSpec font;
+    bool centred = false;
+};
+constexpr std::array<LabelSpec, 8> kLabels{{
+    {1, {240, 120, 1452, 252}, "Matrix Dimension", {"Arial", 9.0}},
+    {2, {5040, 3960, 1692, 252}, "Inverse Matrix", {"Arial Black", 9.0, true, true, true}},
+    {3, {240, 3960, 2772, 252}, kCaptionDeterminants, {"Arial Black", 9.0, true, true, true}},
+    {4, {6600, 3000, 1452, 252}, "Determinant", {"Arial Black", 7.8, true, true, true}},
+    {5, {6120, 1440, 372, 372}, "=", {"Arial Black", 12.0, true, true}, true},
+    {6, {2160, 240, 1572, 252}, "Coefficient MATRIX", kDefaultFont},
+    {7, {6480, 240, 1212, 252}, "Vector MATRIX", kDefaultFont},
+    {8, {120, 6960, 1812, 252}, "www.velmora.example", {"Arial", 7.8}},
+}};
+[[nodiscard]] const LabelSpec& Label(int number);
+
+struct LineSpec {
+    int number;
+    LineEnds ends;
+    int width;  // pixels
+};
+constexpr std::array<LineSpec, 14> kLines{{
+    {1, {120, 3600, 9480, 3600}, 4},
+    {2, {960, 3000, 6120, 3000}, 1},
+    {3, {960, 480, 960, 2760}, 2},
+    {4, {6000, 480, 6000, 2760}, 2},
+    {5, {6600, 480, 6600, 2760}, 2},
+    {6, {7440, 480, 7440, 2760}, 2},
+    {7, {960, 480, 1080, 480}, 2},
+    {8, {960, 2760, 1080, 2760}, 2},
+    {9, {5880, 480, 6000, 480}, 2},
+    {10, {5880, 2760, 6000, 2760}, 2},
+    {11, {6600, 2760, 6720, 2760}, 2},
+    {12, {7320, 2760, 7440, 2760}, 2},
+    {13, {7320, 480, 7440, 480}, 2},
+    {14, {6600, 480, 6720, 480}, 2},
+}};
+[[nodiscard]] const LineSpec& Line(int number);
+
+// The focusable controls in tab order. Hidden ones are skipped at run time.
+struct TabStop {
+    enum class Kind { field, solveButton, option } kind;
+    FieldId field{Field::txtMatSize, 0};  // for fields
+    int option = 0;                       // for options
+};
+[[nodiscard]] std::vector<TabStop> TabOrder();
+
+}  // namespace velmora::design

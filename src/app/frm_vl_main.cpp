@@ -1,0 +1,185 @@
+#include "app/frm_vl_main.h"
+
+#include <array>
+#include <string>
+
+#include "app/design.h"
+#include "determinant/coefficients.h"
+#include "determinant/minors.h"
+#include "form/reset_outputs.h"
+#include "numtext/arithmetic_overflow.h"
+#include "numtext/numtext.h"
+#include "solver/solver.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kLargestDimension = 6;
+constexpr int kDimensionSelection = 1;  // a typed digit replaces a one-digit dimension
+constexpr int kCellSelection = 9;       // a typed number replaces an entry of up to 9 characters
+
+// The window is designed for 6 x 6; for a smaller N everything right of or
+// below the coefficient grid moves by one grid pitch per missing column or
+// row, so it keeps its design distance from the last visible cell.
+const int kColumnPitch = design::Spec(Field::txtMat).pitchX;
+const int kRowPitch = design::Spec(Field::txtMat).pitchY;
+
+// Which end-point coordinates of a line follow the missing columns (x) or
+// rows (y). Line1 (the separator) and Line7 (the top-left serif) never move.
+struct LineRule {
+    int number;
+    bool x1, y1, x2, y2;
+};
+constexpr std::array<LineRule, 12> kLineRules{{
+    {2, false, true, true, true},    // rule under the coefficient grid
+    {3, false, false, false, true},  // left bracket bar of the grid
+    {4, true, false, true, true},    // right bracket bar of the grid
+    {5, true, false, true, true},    // left bracket bar of the vector
+    {6, true, false, true, true},    // right bracket bar of the vector
+    {8, false, true, false, true},   // bottom serifs ...
+    {10, true, true, true, true},
+    {11, true, true, true, true},
+    {12, true, true, true, true},
+    {9, true, false, true, false},  // top serifs right of the grid
+    {13, true, false, true, false},
+    {14, true, false, true, false},
+}};
+
+}  // namespace
+
+void frmVLMain::Form_Load() {
+    InitForm();
+}
+
+void frmVLMain::InitForm() {
+    m_form.setText(txtMatSize, WholeNumberText(3));
+    LayoutMatrix();
+}
+
+void frmVLMain::LayoutMatrix() {
+    // Callers have checked the text: it reads as a whole number from 1 to 6.
+    m_n = ReadDimension(m_form.text(txtMatSize));
+    const int missing = kLargestDimension - m_n;
+    const int dx = -kColumnPitch * missing;
+    const int dy = -kRowPitch * missing;
+
+    for (int i = 1; i <= 6; ++i) {
+        for (int j = 1; j <= 6; ++j) {
+            const int k = 10 * i + j;
+            const bool shown = i <= m_n && j <= m_n;
+            m_form.setVisible(txtMat(k), shown);
+            m_form.setVisible(txtMinMat(k), shown);
+            m_form.setVisible(txtIM(k), shown);
+        }
+        if (i > m_n) {
+            m_form.setVisible(txtSol(i), false);
+            m_form.setVisible(txtY(i), false);
+        } else {
+            m_form.setVisible(txtSol(i), true);
+            m_form.setVisible(txtY(i), true);
+            m_form.setTop(txtSol(i), design::DesignRect(txtSol(i)).top + dy);
+            m_form.setLeft(txtY(i), design::DesignRect(txtY(i)).left + dx);
+        }
+    }
+
+    for (const LineRule& rule : kLineRules) {
+        const LineEnds ends = design::Line(rule.number).ends;
+        m_form.setLine(LineId{rule.number},
+                       {ends.x1 + (rule.x1 ? dx : 0), ends.y1 + (rule.y1 ? dy : 0),
+                        ends.x2 + (rule.x2 ? dx : 0), ends.y2 + (rule.y2 ? dy : 0)});
+    }
+
+    // The "=" sign stays level with the middle of the grid: half a row up per
+    // missing row. The vector's caption keeps its height.
+    const design::Rect equals = design::Label(5).rect;
+    m_form.moveLabel(LabelId{5}, equals.left + dx, equals.top + dy / 2);
+    const design::Rect vectorCaption = design::Label(7).rect;
+    m_form.moveLabel(LabelId{7}, vectorCaption.left + dx, vectorCaption.top);
+
+    ResetOutputs();
+}
+
+void frmVLMain::ResetOutputs() {
+    velmora::ResetOutputs(m_form, m_n);
+}
+
+bool frmVLMain::AcceptDimension() {
+    constexpr std::string_view kTitle = "Matrix Dimension ERROR";
+    bool tooLarge = false;
+    bool unusable = false;
+    try {
+        const std::int16_t m = ReadDimension(m_form.text(txtMatSize));
+        tooLarge = m > kLargestDimension;
+        unusable = m < 1;
+    } catch (const DimensionError& e) {
+        tooLarge = e.kind() == DimensionError::Kind::tooLarge;
+        unusable = !tooLarge;
+    }
+    if (tooLarge) {
+        m_form.showMessage("Larger than Maximum Matrix Dimension of 6", kTitle);
+        m_form.setText(txtMatSize, WholeNumberText(kLargestDimension));
+        return false;
+    }
+    if (unusable) {
+        m_form.showMessage("Matrix Dimension must be a whole number from 1 to 6", kTitle);
+        m_form.setText(txtMatSize, WholeNumberText(m_n));
+        return false;
+    }
+    return true;
+}
+
+void frmVLMain::txtMatSize_LostFocus() {
+    if (AcceptDimension()) {
+        LayoutMatrix();
+    }
+}
+
+void frmVLMain::txtMatSize_GotFocus() {
+    m_form.select(txtMatSize, 0, kDimensionSelection);
+}
+
+void frmVLMain::txtMat_GotFocus(int index) {
+    m_form.select(txtMat(index), 0, kCellSelection);
+}
+
+void frmVLMain::txtY_GotFocus(int index) {
+    m_form.select(txtY(index), 0, kCellSelection);
+}
+
+void frmVLMain::cmdSolve_Click() {
+    try {
+        velmora::cmdSolve_Click(m_form, m_n, m_a);
+    } catch (const CoefficientError& e) {
+        ReportCoefficient(e);
+    } catch (const ArithmeticOverflow&) {
+        // Nothing half computed stays on screen.
+        ResetOutputs();
+        ReportOverflow();
+    }
+}
+
+void frmVLMain::optMat_Click(int index) {
+    try {
+        velmora::optMat_Click(m_form, m_n, index);
+    } catch (const CoefficientError& e) {
+        ReportCoefficient(e);
+    } catch (const ArithmeticOverflow&) {
+        ReportOverflow();
+    }
+}
+
+void frmVLMain::ReportCoefficient(const CoefficientError& error) {
+    m_form.showMessage(error.what(), "Coefficient ERROR");
+    // Hand the cell to the user with its whole text selected, ready to retype.
+    const FieldId cell = txtMat(10 * error.row() + error.column());
+    m_form.setFocus(cell);
+    m_form.select(cell, 0, static_cast<int>(m_form.text(cell).size()));
+}
+
+void frmVLMain::ReportOverflow() {
+    m_form.showMessage("Arithmetic OVERFLOW, the numbers are too large for this calculation",
+                       "Overflow ERROR");
+}
+
+}  // namespace velmora

@@ -1,0 +1,80 @@
+#pragma once
+
+// The window's controls as plain data, built from the design tables. The
+// logic tests run on it: it records message boxes instead of blocking, and
+// lets a test read back every property the logic can change.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "form/form.h"
+
+namespace velmora {
+
+class MemoryForm final : public Form {
+public:
+    struct FieldState {
+        std::string text;
+        bool visible = true;
+        bool readOnly = false;
+        int left = 0;  // twips
+        int top = 0;
+        int selectionStart = 0;
+        int selectionLength = 0;
+    };
+    struct LabelState {
+        std::string caption;
+        int left = 0;
+        int top = 0;
+    };
+    struct Message {
+        std::string prompt;
+        std::string title;
+
+        friend bool operator==(const Message&, const Message&) = default;
+    };
+
+    MemoryForm();  // every control in its design state
+
+    // Form
+    [[nodiscard]] std::string text(FieldId id) const override;
+    void setText(FieldId id, std::string_view text) override;
+    void setVisible(FieldId id, bool visible) override;
+    void setLeft(FieldId id, int twips) override;
+    void setTop(FieldId id, int twips) override;
+    void select(FieldId id, int start, int length) override;
+    void setFocus(FieldId id) override;
+    void moveLabel(LabelId id, int left, int top) override;
+    void setCaption(LabelId id, std::string_view caption) override;
+    void setLine(LineId id, LineEnds ends) override;
+    [[nodiscard]] bool isOptionSelected(int index) const override;
+    void showMessage(std::string_view prompt, std::string_view title) override;
+
+    // For tests. Asking for a member an array does not have throws
+    // std::out_of_range, as every Form operation on one does.
+    [[nodiscard]] const FieldState& field(FieldId id) const;
+    [[nodiscard]] const LabelState& label(LabelId id) const;
+    [[nodiscard]] LineEnds line(LineId id) const;
+    [[nodiscard]] const std::vector<Message>& messages() const { return m_messages; }
+    void clearMessages() { m_messages.clear(); }
+    [[nodiscard]] std::optional<FieldId> focused() const { return m_focus; }
+    // The user's click on optMat(index): selects it and clears the other.
+    void selectOption(int index);
+
+private:
+    FieldState& state(FieldId id);
+    [[nodiscard]] const FieldState& state(FieldId id) const;
+
+    static constexpr int kFieldKinds = 9;
+    static constexpr int kSlots = 67;  // indices 0..66
+    std::array<std::array<FieldState, kSlots>, kFieldKinds> m_fields{};
+    std::array<LabelState, 9> m_labels{};  // 1..8
+    std::array<LineEnds, 15> m_lines{};    // 1..14
+    int m_selectedOption = 0;
+    std::vector<Message> m_messages;
+    std::optional<FieldId> m_focus;
+};
+
+}  // namespace velmora

@@ -1,0 +1,31 @@
+#include "determinant/coefficients.h"
+
+#include <string>
+
+#include "numtext/numtext.h"
+
+namespace velmora {
+
+CoefficientError::CoefficientError(int row, int column)
+    : std::runtime_error("Coefficient in row " + std::to_string(row) + ", column " +
+                         std::to_string(column) + " is not a number"),
+      m_row(row),
+      m_column(column) {}
+
+double ReadCoefficient(const Form& form, int row, int column) {
+    const StrictNumber number = ReadNumberStrict(form.text(txtMat(10 * row + column)));
+    if (!number.ok()) {
+        throw CoefficientError(row, column);
+    }
+    return number.value;
+}
+
+void CheckCoefficients(const Form& form, std::int16_t n) {
+    for (int r = 1; r <= n; ++r) {
+        for (int c = 1; c <= n; ++c) {
+            (void)ReadCoefficient(form, r, c);
+        }
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,102 @@
+#pragma once
+
+// The port between the window's logic and its widgets. The handlers read and
+// write controls only through this interface; QtForm implements it with real
+// widgets, MemoryForm with plain data for the logic tests. Keep it this small:
+// it is exactly what the computations need of the window.
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// The window's text fields. Matrix arrays are addressed 10*row + column
+// (11..66), vector arrays by their number (1..6), single fields by 0.
+enum class Field {
+    txtMatSize,
+    txtMat,
+    txtY,
+    txtSol,
+    txtDeterminant,
+    txtIM,
+    txtMinMat,
+    txtDetRow,
+    txtDetCol,
+};
+
+struct FieldId {
+    Field field;
+    int index = 0;
+
+    friend bool operator==(const FieldId&, const FieldId&) = default;
+};
+
+// Labels are numbered as Label1..Label8, lines as Line1..Line14.
+struct LabelId {
+    int number;
+};
+struct LineId {
+    int number;
+};
+
+struct LineEnds {
+    int x1, y1, x2, y2;  // twips
+
+    friend bool operator==(const LineEnds&, const LineEnds&) = default;
+};
+
+class Form {
+public:
+    virtual ~Form() = default;
+
+    [[nodiscard]] virtual std::string text(FieldId id) const = 0;
+    virtual void setText(FieldId id, std::string_view text) = 0;
+    virtual void setVisible(FieldId id, bool visible) = 0;
+    virtual void setLeft(FieldId id, int twips) = 0;
+    virtual void setTop(FieldId id, int twips) = 0;
+    // Selects `length` characters from `start`, or up to the end when shorter.
+    virtual void select(FieldId id, int start, int length) = 0;
+    // Gives the field the keyboard focus (raising its got-focus handler).
+    virtual void setFocus(FieldId id) = 0;
+
+    virtual void moveLabel(LabelId id, int left, int top) = 0;
+    virtual void setCaption(LabelId id, std::string_view caption) = 0;
+    virtual void setLine(LineId id, LineEnds ends) = 0;
+
+    [[nodiscard]] virtual bool isOptionSelected(int index) const = 0;
+
+    // A modal box with one OK button and no icon; returns when it is closed.
+    virtual void showMessage(std::string_view prompt, std::string_view title) = 0;
+
+protected:
+    Form() = default;
+    Form(const Form&) = default;
+    Form& operator=(const Form&) = default;
+};
+
+// Shorthands for the control arrays, e.g. txtMat(10 * r + c).
+constexpr FieldId txtMatSize{Field::txtMatSize, 0};
+constexpr FieldId txtDeterminant{Field::txtDeterminant, 0};
+constexpr FieldId txtMat(int k) {
+    return {Field::txtMat, k};
+}
+constexpr FieldId txtY(int i) {
+    return {Field::txtY, i};
+}
+constexpr FieldId txtSol(int i) {
+    return {Field::txtSol, i};
+}
+constexpr FieldId txtIM(int k) {
+    return {Field::txtIM, k};
+}
+constexpr FieldId txtMinMat(int k) {
+    return {Field::txtMinMat, k};
+}
+constexpr FieldId txtDetRow(int i) {
+    return {Field::txtDetRow, i};
+}
+constexpr FieldId txtDetCol(int i) {
+    return {Field::txtDetCol, i};
+}
+
+}  // namespace velmora

@@ -1,0 +1,552 @@
+// The window's design state, output reset, layout by dimension, start-up,
+// dimension entry and focus selection, on the in-memory form.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/design.h"
+#include "app/frm_vl_main.h"
+#include "app/memory_form.h"
+
+namespace velmora {
+namespace {
+
+using Message = MemoryForm::Message;
+
+constexpr Field kMatrixArrays[] = {Field::txtMat, Field::txtIM, Field::txtMinMat};
+constexpr Field kVectorArrays[] = {Field::txtY, Field::txtSol, Field::txtDetRow, Field::txtDetCol};
+
+// A window after start-up, with its dimension changed by leaving the field.
+struct Window {
+    MemoryForm form;
+    frmVLMain logic{form};
+
+    Window() { logic.Form_Load(); }
+
+    void enterDimension(const std::string& text) {
+        form.setText(txtMatSize, text);
+        logic.txtMatSize_LostFocus();
+    }
+    [[nodiscard]] bool visible(FieldId id) const { return form.field(id).visible; }
+    [[nodiscard]] std::string text(FieldId id) const { return form.field(id).text; }
+};
+
+TEST(DesignState, MatrixArraysHaveExactlyTheMembers11To66) {
+    const MemoryForm form;
+    for (const Field f : kMatrixArrays) {
+        EXPECT_EQ(design::Members(f).size(), 36U);
+        EXPECT_NO_THROW((void)form.field({f, 11}));
+        EXPECT_NO_THROW((void)form.field({f, 66}));
+        for (const int missing : {0, 10, 17, 20, 60, 67, 70, 77, 99, -11}) {
+            EXPECT_THROW((void)form.field({f, missing}), std::out_of_range) << missing;
+        }
+    }
+    for (const Field f : kVectorArrays) {
+        EXPECT_NO_THROW((void)form.field({f, 1}));
+        EXPECT_NO_THROW((void)form.field({f, 6}));
+        EXPECT_THROW((void)form.field({f, 0}), std::out_of_range);
+        EXPECT_THROW((void)form.field({f, 7}), std::out_of_range);
+    }
+}
+
+TEST(DesignState, InverseGridHoldsTheSixBySixIdentityBeforeStartUp) {
+    const MemoryForm form;
+    for (int r = 1; r <= 6; ++r) {
+        for (int c = 1; c <= 6; ++c) {
+            EXPECT_EQ(form.field(txtIM(10 * r + c)).text, r == c ? "1" : "0") << r << c;
+        }
+    }
+    EXPECT_EQ(form.field(txtMatSize).text, "3");
+    EXPECT_TRUE(form.isOptionSelected(0));
+    EXPECT_FALSE(form.isOptionSelected(1));
+    EXPECT_EQ(form.label({3}).caption, "Matrix of Determinants");
+}
+
+TEST(DesignState, GeometryFollowsRowAndColumn) {
+    const MemoryForm form;
+    struct Row {
+        FieldId id;
+        int left, top;
+    };
+    const std::vector<Row> rows = {
+        {txtMat(11), 1080, 600},      {txtMat(66), 5280, 2400},   {txtMat(23), 2760, 960},
+        {txtY(1), 6720, 600},         {txtY(6), 6720, 2400},      {txtSol(4), 3600, 3120},
+        {txtIM(11), 5040, 4320},      {txtIM(66), 8640, 6120},    {txtMinMat(36), 3840, 5040},
+        {txtDetRow(6), 4440, 6120},   {txtDetCol(6), 3840, 6600}, {txtMatSize, 1680, 120},
+        {txtDeterminant, 8040, 3000},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(form.field(row.id).left, row.left)
+            << static_cast<int>(row.id.field) << row.id.index;
+        EXPECT_EQ(form.field(row.id).top, row.top)
+            << static_cast<int>(row.id.field) << row.id.index;
+    }
+}
+
+TEST(DesignState, OnlyTheWorkingBoxesAreHiddenAndOnlyOutputsAreReadOnly) {
+    const MemoryForm form;
+    for (const design::FieldSpec& spec : design::kFields) {
+        const bool working = spec.field == Field::txtDetRow || spec.field == Field::txtDetCol;
+        const bool output = spec.field == Field::txtSol || spec.field == Field::txtDeterminant ||
+                            spec.field == Field::txtIM || spec.field == Field::txtMinMat;
+        for (const int k : design::Members(spec.field)) {
+            EXPECT_EQ(form.field({spec.field, k}).visible, !working);
+            EXPECT_EQ(form.field({spec.field, k}).readOnly, output);
+        }
+    }
+}
+
+TEST(DesignState, TabOrderRunsThroughTheInputsThenSolveThenTheResults) {
+    const std::vector<design::TabStop> order = design::TabOrder();
+    ASSERT_EQ(order.size(), 1U + 36 + 6 + 1 + 36 + 6 + 36 + 1 + 2);
+    EXPECT_EQ(order[0].field, txtMatSize);
+    EXPECT_EQ(order[1].field, txtMat(11));
+    EXPECT_EQ(order[7].field, txtMat(21));
+    EXPECT_EQ(order[36].field, txtMat(66));
+    EXPECT_EQ(order[42].field, txtY(6));
+    EXPECT_EQ(order[43].kind, design::TabStop::Kind::solveButton);
+    EXPECT_EQ(order[44].field, txtIM(11));
+    EXPECT_EQ(order[80].field, txtSol(1));
+    EXPECT_EQ(order[86].field, txtMinMat(11));
+    EXPECT_EQ(order[122].field, txtDeterminant);
+    EXPECT_EQ(order[123].option, 0);
+    EXPECT_EQ(order[124].option, 1);
+}
+
+TEST(DesignState, AccessibleNamesNameRowAndColumn) {
+    EXPECT_EQ(design::AccessibleName(txtMat(23)), "Coefficient row 2 column 3");
+    EXPECT_EQ(design::AccessibleName(txtY(4)), "Vector row 4");
+    EXPECT_EQ(design::AccessibleName(txtSol(5)), "Solution column 5");
+    EXPECT_EQ(design::AccessibleName(txtIM(61)), "Inverse row 6 column 1");
+    EXPECT_EQ(design::AccessibleName(txtMinMat(16)), "Minors grid row 1 column 6");
+    EXPECT_EQ(design::AccessibleName(txtMatSize), "Matrix Dimension");
+    EXPECT_EQ(design::AccessibleName(txtDeterminant), "Determinant");
+}
+
+// Every value the layout gives, for each N.
+struct LayoutRow {
+    int n;
+    int solTop, yLeft;
+    int ruleY, ruleX2;
+    int bracketBottom;
+    int rightBarX, rightSerifX1;
+    int vectorLeftBarX, vectorLeftSerifX2;
+    int vectorRightSerifX1, vectorRightBarX;
+    int equalsLeft, equalsTop;
+    int vectorCaptionLeft;
+};
+
+class LayoutByDimension : public testing::TestWithParam<LayoutRow> {};
+
+TEST_P(LayoutByDimension, MovesEverythingRightOfAndBelowTheGrid) {
+    const LayoutRow& v = GetParam();
+    Window w;
+    w.enterDimension(std::to_string(v.n));
+    ASSERT_EQ(w.logic.n(), v.n);
+    EXPECT_TRUE(w.form.messages().empty());
+
+    for (int i = 1; i <= v.n; ++i) {
+        EXPECT_EQ(w.form.field(txtSol(i)).top, v.solTop);
+        EXPECT_EQ(w.form.field(txtY(i)).left, v.yLeft);
+        EXPECT_EQ(w.form.field(txtSol(i)).left, 1080 + 840 * (i - 1));  // columns never move
+        EXPECT_EQ(w.form.field(txtY(i)).top, 600 + 360 * (i - 1));
+    }
+    const auto line = [&](int number) { return w.form.line({number}); };
+    const int b = v.bracketBottom;
+    EXPECT_EQ(line(1), (LineEnds{120, 3600, 9480, 3600}));
+    EXPECT_EQ(line(2), (LineEnds{960, v.ruleY, v.ruleX2, v.ruleY}));
+    EXPECT_EQ(line(3), (LineEnds{960, 480, 960, b}));
+    EXPECT_EQ(line(4), (LineEnds{v.rightBarX, 480, v.rightBarX, b}));
+    EXPECT_EQ(line(5), (LineEnds{v.vectorLeftBarX, 480, v.vectorLeftBarX, b}));
+    EXPECT_EQ(line(6), (LineEnds{v.vectorRightBarX, 480, v.vectorRightBarX, b}));
+    EXPECT_EQ(line(7), (LineEnds{960, 480, 1080, 480}));
+    EXPECT_EQ(line(8), (LineEnds{960, b, 1080, b}));
+    EXPECT_EQ(line(9), (LineEnds{v.rightSerifX1, 480, v.rightBarX, 480}));
+    EXPECT_EQ(line(10), (LineEnds{v.rightSerifX1, b, v.rightBarX, b}));
+    EXPECT_EQ(line(11), (LineEnds{v.vectorLeftBarX, b, v.vectorLeftSerifX2, b}));
+    EXPECT_EQ(line(12), (LineEnds{v.vectorRightSerifX1, b, v.vectorRightBarX, b}));
+    EXPECT_EQ(line(13), (LineEnds{v.vectorRightSerifX1, 480, v.vectorRightBarX, 480}));
+    EXPECT_EQ(line(14), (LineEnds{v.vectorLeftBarX, 480, v.vectorLeftSerifX2, 480}));
+    EXPECT_EQ(w.form.label({5}).left, v.equalsLeft);
+    EXPECT_EQ(w.form.label({5}).top, v.equalsTop);
+    EXPECT_EQ(w.form.label({7}).left, v.vectorCaptionLeft);
+    EXPECT_EQ(w.form.label({7}).top, 240);
+}
+
+TEST_P(LayoutByDimension, ShowsExactlyTheNByNPart) {
+    const int n = GetParam().n;
+    Window w;
+    w.enterDimension(std::to_string(n));
+    for (int i = 1; i <= 6; ++i) {
+        for (int j = 1; j <= 6; ++j) {
+            const int k = 10 * i + j;
+            for (const Field f : kMatrixArrays) {
+                EXPECT_EQ(w.visible({f, k}), i <= n && j <= n) << k;
+                EXPECT_EQ(w.form.field({f, k}).left, design::DesignRect({f, k}).left);
+                EXPECT_EQ(w.form.field({f, k}).top, design::DesignRect({f, k}).top);
+            }
+        }
+        EXPECT_EQ(w.visible(txtSol(i)), i <= n);
+        EXPECT_EQ(w.visible(txtY(i)), i <= n);
+        EXPECT_FALSE(w.visible(txtDetRow(i)));
+        EXPECT_FALSE(w.visible(txtDetCol(i)));
+        EXPECT_EQ(w.form.field(txtDetRow(i)).left, 4440);
+        EXPECT_EQ(w.form.field(txtDetCol(i)).top, 6600);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDimension, LayoutByDimension,
+                         testing::Values(LayoutRow{1, 1320, 2520, 1200, 1920, 960, 1800, 1680, 2400,
+                                                   2520, 3120, 3240, 1920, 540, 2280},
+                                         LayoutRow{2, 1680, 3360, 1560, 2760, 1320, 2640, 2520,
+                                                   3240, 3360, 3960, 4080, 2760, 720, 3120},
+                                         LayoutRow{3, 2040, 4200, 1920, 3600, 1680, 3480, 3360,
+                                                   4080, 4200, 4800, 4920, 3600, 900, 3960},
+                                         LayoutRow{4, 2400, 5040, 2280, 4440, 2040, 4320, 4200,
+                                                   4920, 5040, 5640, 5760, 4440, 1080, 4800},
+                                         LayoutRow{5, 2760, 5880, 2640, 5280, 2400, 5160, 5040,
+                                                   5760, 5880, 6480, 6600, 5280, 1260, 5640},
+                                         LayoutRow{6, 3120, 6720, 3000, 6120, 2760, 6000, 5880,
+                                                   6600, 6720, 7320, 7440, 6120, 1440, 6480}),
+                         [](const testing::TestParamInfo<LayoutRow>& info) {
+                             return "N" + std::to_string(info.param.n);
+                         });
+
+TEST(Layout, SixBySixPutsEveryControlBackAtItsDesignPosition) {
+    Window w;
+    w.enterDimension("6");
+    const MemoryForm design;
+    for (const design::FieldSpec& spec : design::kFields) {
+        for (const int k : design::Members(spec.field)) {
+            EXPECT_EQ(w.form.field({spec.field, k}).left, design.field({spec.field, k}).left);
+            EXPECT_EQ(w.form.field({spec.field, k}).top, design.field({spec.field, k}).top);
+            EXPECT_EQ(w.form.field({spec.field, k}).visible, design.field({spec.field, k}).visible);
+        }
+    }
+    for (int line = 1; line <= 14; ++line) {
+        EXPECT_EQ(w.form.line({line}), design.line({line})) << line;
+    }
+    for (int label = 1; label <= 8; ++label) {
+        EXPECT_EQ(w.form.label({label}).left, design.label({label}).left);
+        EXPECT_EQ(w.form.label({label}).top, design.label({label}).top);
+    }
+}
+
+TEST(Layout, ReappearingElementsTakeTheirPlaceForTheNewDimension) {
+    Window w;
+    w.form.setText(txtMat(44), "7");
+    w.form.setText(txtY(5), "8");
+    w.enterDimension("5");
+    EXPECT_TRUE(w.visible(txtMat(44)));
+    EXPECT_TRUE(w.visible(txtMinMat(55)));
+    EXPECT_EQ(w.form.field(txtSol(4)).top, 2760);
+    EXPECT_EQ(w.form.field(txtY(5)).left, 5880);
+    EXPECT_EQ(w.text(txtMat(44)), "7");  // input texts are never cleared
+    EXPECT_EQ(w.text(txtY(5)), "8");
+}
+
+TEST(StartUp, ShowsTheThreeByThreeFormWithTheIdentity) {
+    Window w;
+    EXPECT_EQ(w.logic.n(), 3);
+    EXPECT_EQ(w.text(txtMatSize), "3");
+    for (int r = 1; r <= 3; ++r) {
+        for (int c = 1; c <= 3; ++c) {
+            EXPECT_TRUE(w.visible(txtMat(10 * r + c)));
+            EXPECT_EQ(w.text(txtIM(10 * r + c)), r == c ? "1" : "0");
+            EXPECT_EQ(w.text(txtMinMat(10 * r + c)), "");
+        }
+    }
+    EXPECT_FALSE(w.visible(txtMat(14)));
+    EXPECT_FALSE(w.visible(txtIM(41)));
+    EXPECT_EQ(w.text(txtDeterminant), "");
+    EXPECT_TRUE(w.form.messages().empty());
+}
+
+// Fills every result field, inside and outside the n x n block, with a marker.
+void MarkOutputs(MemoryForm& form) {
+    for (const Field f : {Field::txtIM, Field::txtMinMat}) {
+        for (const int k : design::Members(f)) {
+            form.setText({f, k}, "x");
+        }
+    }
+    for (const Field f : {Field::txtSol, Field::txtDetRow, Field::txtDetCol}) {
+        for (int i = 1; i <= 6; ++i) {
+            form.setText({f, i}, "x");
+        }
+    }
+    form.setText(txtDeterminant, "x");
+}
+
+TEST(ResetOutputs, LeavingTheFieldUnchangedResetsTheResultsOfTheNByNBlockOnly) {
+    Window w;
+    w.enterDimension("4");
+    for (int k = 1; k <= 6; ++k) {
+        w.form.setText(txtMat(10 * k + 1), "5");
+        w.form.setText(txtY(k), "6");
+    }
+    MarkOutputs(w.form);
+    w.logic.txtMatSize_LostFocus();  // still "4"
+    for (int i = 1; i <= 6; ++i) {
+        for (int j = 1; j <= 6; ++j) {
+            const int k = 10 * i + j;
+            const bool inside = i <= 4 && j <= 4;
+            EXPECT_EQ(w.text(txtIM(k)), inside ? (i == j ? "1" : "0") : "x") << k;
+            EXPECT_EQ(w.text(txtMinMat(k)), inside ? "" : "x") << k;
+        }
+        for (const Field f : {Field::txtSol, Field::txtDetRow, Field::txtDetCol}) {
+            EXPECT_EQ(w.text({f, i}), i <= 4 ? "" : "x");
+        }
+        EXPECT_EQ(w.text(txtMat(10 * i + 1)), "5");  // inputs untouched
+        EXPECT_EQ(w.text(txtY(i)), "6");
+    }
+    EXPECT_EQ(w.text(txtDeterminant), "");
+}
+
+TEST(ResetOutputs, KeepsOldWorkingBoxesAboveASmallerDimension) {
+    Window w;
+    w.enterDimension("6");
+    MarkOutputs(w.form);
+    w.enterDimension("3");
+    for (int i = 4; i <= 6; ++i) {
+        EXPECT_EQ(w.text(txtDetRow(i)), "x");
+        EXPECT_EQ(w.text(txtDetCol(i)), "x");
+    }
+    EXPECT_EQ(w.text(txtDetRow(3)), "");
+}
+
+TEST(ResetOutputs, TwiceIsTheSameAsOnce) {
+    Window once;
+    Window twice;
+    MarkOutputs(once.form);
+    MarkOutputs(twice.form);
+    once.logic.txtMatSize_LostFocus();
+    twice.logic.txtMatSize_LostFocus();
+    twice.logic.txtMatSize_LostFocus();
+    for (const design::FieldSpec& spec : design::kFields) {
+        for (const int k : design::Members(spec.field)) {
+            EXPECT_EQ(once.text({spec.field, k}), twice.text({spec.field, k}));
+        }
+    }
+}
+
+TEST(ResetOutputs, AtDimensionOneWritesOnlyTheFirstElements) {
+    Window w;
+    w.enterDimension("1");
+    MarkOutputs(w.form);
+    w.logic.txtMatSize_LostFocus();
+    EXPECT_EQ(w.text(txtIM(11)), "1");
+    EXPECT_EQ(w.text(txtIM(12)), "x");
+    EXPECT_EQ(w.text(txtIM(22)), "x");
+    EXPECT_EQ(w.text(txtMinMat(11)), "");
+    EXPECT_EQ(w.text(txtSol(1)), "");
+    EXPECT_EQ(w.text(txtSol(2)), "x");
+    EXPECT_EQ(w.text(txtDetCol(1)), "");
+    EXPECT_EQ(w.text(txtDetRow(1)), "");
+    EXPECT_EQ(w.text(txtDeterminant), "");
+}
+
+TEST(DimensionEntry, AppliesBlanksAndFractionsRoundedHalfToEven) {
+    struct Row {
+        std::string text;
+        int n;
+    };
+    for (const Row& row : std::vector<Row>{{" 4 ", 4},
+                                           {"4.5", 4},
+                                           {"5.5", 6},
+                                           {"6.5", 6},
+                                           {"2.4", 2},
+                                           {"0.6", 1},
+                                           {"1", 1},
+                                           {"6", 6}}) {
+        Window w;
+        w.enterDimension(row.text);
+        EXPECT_EQ(w.logic.n(), row.n) << row.text;
+        EXPECT_TRUE(w.form.messages().empty()) << row.text;
+    }
+}
+
+TEST(DimensionEntry, AboveSixIsRefusedAndTheFieldReadsSix) {
+    for (const std::string text :
+         {"7", "6.6", "12", "99999", "1E10", "32767", "40000", "1E400", "&H10000000000000000"}) {
+        Window w;
+        w.enterDimension("2");
+        w.form.setText(txtDeterminant, "earlier result");
+        w.enterDimension(text);
+        EXPECT_THAT(w.form.messages(),
+                    testing::ElementsAre(Message{"Larger than Maximum Matrix Dimension of 6",
+                                                 "Matrix Dimension ERROR"}))
+            << text;
+        EXPECT_EQ(w.text(txtMatSize), "6");
+        EXPECT_EQ(w.logic.n(), 2);  // neither re-laid out nor reset
+        EXPECT_FALSE(w.visible(txtMat(33)));
+        EXPECT_EQ(w.text(txtDeterminant), "earlier result");
+        // The next time the field is left, the "6" is applied like any value.
+        w.logic.txtMatSize_LostFocus();
+        EXPECT_EQ(w.logic.n(), 6);
+        EXPECT_EQ(w.text(txtDeterminant), "");
+    }
+}
+
+TEST(DimensionEntry, TextThatIsNoDimensionIsRefusedAndTheFieldShowsNAgain) {
+    for (const std::string text :
+         {"", "  ", "abc", "1,5", "0", "-3", "0.4", "-40000", "-1E400", "&H", "4x"}) {
+        Window w;
+        w.enterDimension("4");
+        w.form.setText(txtSol(1), "earlier result");
+        w.enterDimension(text);
+        EXPECT_THAT(w.form.messages(), testing::ElementsAre(Message{
+                                           "Matrix Dimension must be a whole number from 1 to 6",
+                                           "Matrix Dimension ERROR"}))
+            << '"' << text << '"';
+        EXPECT_EQ(w.text(txtMatSize), "4");
+        EXPECT_EQ(w.logic.n(), 4);
+        EXPECT_TRUE(w.visible(txtMat(44)));
+        EXPECT_EQ(w.text(txtSol(1)), "earlier result");
+    }
+}
+
+TEST(FocusSelection, SelectsTheFirstCharactersOfTheEntry) {
+    Window w;
+    w.form.setText(txtMat(12), "123.456789012");
+    w.logic.txtMat_GotFocus(12);
+    EXPECT_EQ(w.form.field(txtMat(12)).selectionStart, 0);
+    EXPECT_EQ(w.form.field(txtMat(12)).selectionLength, 9);
+
+    w.form.setText(txtY(2), "2");
+    w.logic.txtY_GotFocus(2);
+    EXPECT_EQ(w.form.field(txtY(2)).selectionLength, 1);
+
+    w.form.setText(txtMatSize, "12");
+    w.logic.txtMatSize_GotFocus();
+    EXPECT_EQ(w.form.field(txtMatSize).selectionStart, 0);
+    EXPECT_EQ(w.form.field(txtMatSize).selectionLength, 1);
+}
+
+// The handlers turn every error of a computation into a message box.
+
+void EnterSystem(Window& w, const std::vector<std::string>& a, const std::vector<std::string>& y) {
+    const int n = static_cast<int>(y.size());
+    w.enterDimension(std::to_string(n));
+    for (int r = 1; r <= n; ++r) {
+        for (int c = 1; c <= n; ++c) {
+            w.form.setText(txtMat(10 * r + c), a[static_cast<std::size_t>((r - 1) * n + c - 1)]);
+        }
+        w.form.setText(txtY(r), y[static_cast<std::size_t>(r - 1)]);
+    }
+}
+
+const Message kOverflow{"Arithmetic OVERFLOW, the numbers are too large for this calculation",
+                        "Overflow ERROR"};
+
+TEST(SolveHandler, ARefusedCoefficientIsReportedAndHandedBackSelected) {
+    Window w;
+    EnterSystem(w, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, {"1", "2", "3"});
+    w.logic.cmdSolve_Click();  // a solved state to be reset
+    w.form.clearMessages();
+    w.form.setText(txtMat(23), "1,5");
+    w.form.setText(txtMat(31), "");
+    w.logic.cmdSolve_Click();
+    EXPECT_THAT(w.form.messages(),
+                testing::ElementsAre(Message{"Coefficient in row 2, column 3 is not a number",
+                                             "Coefficient ERROR"}));
+    EXPECT_EQ(w.form.focused(), txtMat(23));
+    EXPECT_EQ(w.form.field(txtMat(23)).selectionStart, 0);
+    EXPECT_EQ(w.form.field(txtMat(23)).selectionLength, 3);
+    EXPECT_EQ(w.text(txtMat(23)), "1,5");  // nothing the user typed is lost
+    EXPECT_EQ(w.text(txtDeterminant), "");
+    EXPECT_EQ(w.text(txtIM(11)), "1");
+    EXPECT_EQ(w.text(txtMinMat(11)), "");
+}
+
+TEST(SolveHandler, AnOverflowLeavesTheResetStateAndNoInfinity) {
+    Window w;
+    EnterSystem(w, {"1E200", "0", "0", "0", "1E200", "0", "0", "0", "1E200"}, {"1", "1", "1"});
+    w.logic.cmdSolve_Click();
+    EXPECT_THAT(w.form.messages(), testing::ElementsAre(kOverflow));
+    for (int r = 1; r <= 3; ++r) {
+        for (int c = 1; c <= 3; ++c) {
+            EXPECT_EQ(w.text(txtIM(10 * r + c)), r == c ? "1" : "0");
+            EXPECT_EQ(w.text(txtMinMat(10 * r + c)), "");
+        }
+        EXPECT_EQ(w.text(txtSol(r)), "");
+    }
+    EXPECT_EQ(w.text(txtDeterminant), "");
+}
+
+TEST(SolveHandler, ARightHandSideBeyondTheDoubleRangeIsAnOverflow) {
+    Window w;
+    EnterSystem(w, {"2", "1", "1", "3"}, {"1E400", "1"});
+    w.logic.cmdSolve_Click();
+    EXPECT_THAT(w.form.messages(), testing::ElementsAre(kOverflow));
+    EXPECT_EQ(w.text(txtSol(1)), "");
+    EXPECT_EQ(w.text(txtDeterminant), "");
+}
+
+TEST(SolveHandler, OneByOneIsSolvedLikeAnyOther) {
+    Window w;
+    EnterSystem(w, {"4"}, {"2"});
+    w.logic.cmdSolve_Click();
+    EXPECT_TRUE(w.form.messages().empty());
+    EXPECT_EQ(w.text(txtDeterminant), "4");
+    EXPECT_EQ(w.text(txtIM(11)), ".250");
+    EXPECT_EQ(w.text(txtSol(1)), "0.5");
+    EXPECT_EQ(w.text(txtMinMat(11)), "1");
+}
+
+TEST(OptionHandler, SwitchingAfterASolveChangesOnlyTheGridAndItsCaption) {
+    Window w;
+    EnterSystem(w, {"1", "2", "0", "3", "4", "1", "0", "1", "2"}, {"1", "1", "1"});
+    w.logic.cmdSolve_Click();
+    const std::string det = w.text(txtDeterminant);
+    const std::string inverse = w.text(txtIM(12));
+    const std::string solution = w.text(txtSol(2));
+    EXPECT_EQ(det, "-5");
+    w.form.selectOption(1);
+    w.logic.optMat_Click(1);
+    EXPECT_EQ(w.form.label({3}).caption, "Matrix of Minors");
+    EXPECT_EQ(w.text(txtMinMat(12)), "-12");
+    w.form.selectOption(0);
+    w.logic.optMat_Click(0);
+    EXPECT_EQ(w.form.label({3}).caption, "Matrix of Determinants");
+    EXPECT_EQ(w.text(txtMinMat(12)), "6");
+    EXPECT_EQ(w.text(txtDeterminant), det);
+    EXPECT_EQ(w.text(txtIM(12)), inverse);
+    EXPECT_EQ(w.text(txtSol(2)), solution);
+    EXPECT_TRUE(w.form.messages().empty());
+}
+
+TEST(OptionHandler, ARefusedCoefficientLeavesTheGridEmptyUnderTheNewCaption) {
+    Window w;
+    EnterSystem(w, {"1", "2", "0", "3", "4", "1", "0", "1", "2"}, {"1", "1", "1"});
+    w.logic.cmdSolve_Click();
+    w.form.setText(txtMat(32), "x");
+    w.form.selectOption(1);
+    w.logic.optMat_Click(1);
+    EXPECT_THAT(w.form.messages(),
+                testing::ElementsAre(Message{"Coefficient in row 3, column 2 is not a number",
+                                             "Coefficient ERROR"}));
+    EXPECT_EQ(w.form.label({3}).caption, "Matrix of Minors");
+    for (int r = 1; r <= 3; ++r) {
+        for (int c = 1; c <= 3; ++c) {
+            EXPECT_EQ(w.text(txtMinMat(10 * r + c)), "");
+        }
+    }
+    EXPECT_EQ(w.form.focused(), txtMat(32));
+    EXPECT_EQ(w.text(txtDeterminant), "-5");  // the last Solve's results stay
+}
+
+TEST(OptionHandler, AnOverflowIsReportedAndTheGridLeftEmpty) {
+    Window w;
+    EnterSystem(w, {"1E300", "1E300", "1E300", "1E300"}, {"1", "1"});
+    w.form.selectOption(1);
+    w.logic.optMat_Click(1);
+    EXPECT_THAT(w.form.messages(), testing::ElementsAre(kOverflow));
+    EXPECT_EQ(w.text(txtMinMat(11)), "");
+    EXPECT_EQ(w.text(txtMinMat(22)), "");
+}
+
+}  // namespace
+}  // namespace velmora
