@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing and builds Velmora. The window itself comes with
-# the next step of the work; until then this builds the libraries.
+# Installs what is missing, builds Velmora and opens its window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$(nproc)"
-echo "Velmora's libraries are built; the window comes later."
+exec build/release/src/app/qt/velmora "$@"

@@ -1,0 +1,370 @@
+#include "app/qt/qt_form.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QFont>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleFactory>
+#include <QSvgRenderer>
+#include <exception>
+#include <limits>
+#include <stdexcept>
+
+#include "app/design.h"
+#include "app/qt/field_edit.h"
+#include "app/qt/twips.h"
+
+// The picture is compiled into this static library, where nothing would
+// otherwise reference it; registering it keeps it in the program.
+static void RegisterResources() {
+    Q_INIT_RESOURCE(velmora);
+}
+
+namespace velmora {
+
+namespace {
+
+constexpr QSize kPictureSize{800, 600};  // pixels, drawn unscaled from the origin
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor ToQColor(design::Rgb rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+QRect ToPixels(design::Rect rect) {
+    return {Pixels(rect.left), Pixels(rect.top), Pixels(rect.width), Pixels(rect.height)};
+}
+
+// The tables' family names stay in the fonts; where a family is missing,
+// the substitutes registered below stand in for it.
+QFont ToQFont(const design::FontSpec& spec) {
+    QFont font(ToQString(spec.family));
+    font.setPointSizeF(spec.points);
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+void InstallFontSubstitutes() {
+    const auto substitute = [](const QString& family, const QStringList& faces) {
+        if (QFont::substitutes(family) != faces) {
+            QFont::removeSubstitutions(family);
+            QFont::insertSubstitutions(family, faces);
+        }
+    };
+    substitute(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans")});
+    substitute(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans")});
+    // A heavy face; the tables ask for it in bold.
+    substitute(QStringLiteral("Arial Black"), {QStringLiteral("DejaVu Sans")});
+}
+
+void SetColour(QWidget* widget, QPalette::ColorRole role, QColor colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);  // in every colour group: active, inactive, disabled
+    widget->setPalette(palette);
+}
+
+void RequireOption(int index) {
+    if (index != 0 && index != 1) {
+        throw std::out_of_range("optMat has the members 0 and 1");
+    }
+}
+
+int CheckedNumber(int number, int last) {
+    if (number < 1 || number > last) {
+        throw std::out_of_range("no such label or line");
+    }
+    return number;
+}
+
+QPixmap RenderBackground(qreal pixelRatio) {
+    static const bool registered = (RegisterResources(), true);
+    (void)registered;
+    QPixmap pixmap(kPictureSize * pixelRatio);
+    pixmap.setDevicePixelRatio(pixelRatio);
+    pixmap.fill(ToQColor(design::kPictureGreen));
+    QSvgRenderer renderer(QStringLiteral(":/velmora/background.svg"));
+    if (renderer.isValid()) {
+        QPainter painter(&pixmap);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(kPictureSize)));
+    }
+    return pixmap;
+}
+
+}  // namespace
+
+template <typename Handler>
+void QtForm::run(Handler&& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        // The logic reports what it foresees itself; this is the last resort.
+        showMessage(std::string("Unexpected error: ") + e.what(), design::kCaption);
+    }
+}
+
+void QtForm::prepareApplication() {
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        QApplication::setStyle(fusion);
+    }
+    InstallFontSubstitutes();
+}
+
+QtForm::QtForm(QWidget* parent) : QWidget(parent, Qt::Window) {
+    InstallFontSubstitutes();
+
+    setWindowTitle(ToQString(design::kCaption));
+    // Fixed client area; no maximise button. Where the window appears is the
+    // window system's choice.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(Pixels(design::kClientWidth), Pixels(design::kClientHeight));
+    setFont(ToQFont(design::kDefaultFont));
+    m_background = RenderBackground(devicePixelRatioF());
+
+    buildFields();
+    buildButtons();
+    buildLabels();
+    for (const design::LineSpec& spec : design::kLines) {
+        m_lines[static_cast<std::size_t>(spec.number)] = spec.ends;
+    }
+    buildTabOrder();
+
+    run([this] { m_logic.Form_Load(); });
+}
+
+QtForm::~QtForm() {
+    // The children outlive the logic by a moment; nothing they still signal
+    // while they are taken down may reach it.
+    for (QObject* child : children()) {
+        child->disconnect(this);
+    }
+}
+
+void QtForm::buildFields() {
+    for (const design::FieldSpec& spec : design::kFields) {
+        const QFont font = ToQFont(spec.font);
+        for (const int k : design::Members(spec.field)) {
+            const FieldId id{spec.field, k};
+            auto* edit = new FieldEdit(id, this);
+            m_fields[static_cast<std::size_t>(id.field)][static_cast<std::size_t>(k)] = edit;
+            edit->setGeometry(ToPixels(design::DesignRect(id)));
+            edit->setFont(font);
+            edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            edit->setMaxLength(std::numeric_limits<int>::max());
+            edit->setReadOnly(spec.readOnly);
+            SetColour(edit, QPalette::Base,
+                      spec.background ? ToQColor(*spec.background) : Qt::white);
+            SetColour(edit, QPalette::Text, Qt::black);
+            edit->setText(ToQString(design::InitialText(id)));
+            edit->setAccessibleName(ToQString(design::AccessibleName(id)));
+            if (!spec.visible) {
+                // Working storage: never on screen, never in the focus chain.
+                edit->setFocusPolicy(Qt::NoFocus);
+                edit->hide();
+            }
+            connect(edit, &FieldEdit::gotFocus, this, &QtForm::onGotFocus);
+            connect(edit, &FieldEdit::lostFocus, this, &QtForm::onLostFocus);
+        }
+    }
+}
+
+void QtForm::buildButtons() {
+    const design::ButtonSpec& solve = design::kSolveButton;
+    m_solve = new QPushButton(ToQString(solve.caption), this);
+    m_solve->setGeometry(ToPixels(solve.rect));
+    m_solve->setFont(ToQFont(solve.font));
+    // Neither default nor cancel button: Enter and Escape in a field leave it alone.
+    m_solve->setAutoDefault(false);
+    m_solve->setDefault(false);
+    m_solve->setAccessibleName(m_solve->text());
+    connect(m_solve, &QPushButton::clicked, this, &QtForm::onSolveClicked);
+
+    m_optionGroup = new QButtonGroup(this);
+    m_optionGroup->setExclusive(true);
+    for (int i = 0; i < 2; ++i) {
+        const design::ButtonSpec& spec = design::kOptions[static_cast<std::size_t>(i)];
+        auto* option = new QRadioButton(ToQString(spec.caption), this);
+        option->setGeometry(ToPixels(spec.rect));
+        option->setFont(ToQFont(spec.font));
+        // Buttons fill with the Button role by default.
+        option->setBackgroundRole(QPalette::Window);
+        option->setAutoFillBackground(true);
+        SetColour(option, QPalette::Window, ToQColor(design::kOptionBackground));
+        option->setAccessibleName(option->text());
+        m_optionGroup->addButton(option, i);
+        m_options[static_cast<std::size_t>(i)] = option;
+    }
+    m_options[0]->setChecked(true);
+    // Raised by a click and by a selection with the keyboard.
+    connect(m_optionGroup, &QButtonGroup::idClicked, this, &QtForm::onOptionClicked);
+}
+
+void QtForm::buildLabels() {
+    for (const design::LabelSpec& spec : design::kLabels) {
+        auto* label = new QLabel(ToQString(spec.caption), this);
+        label->setGeometry(ToPixels(spec.rect));
+        label->setFont(ToQFont(spec.font));
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setAutoFillBackground(false);  // the picture shows through
+        label->setAccessibleName(label->text());
+        m_labels[static_cast<std::size_t>(spec.number)] = label;
+    }
+}
+
+void QtForm::buildTabOrder() {
+    QWidget* previous = nullptr;
+    for (const design::TabStop& stop : design::TabOrder()) {
+        QWidget* current = nullptr;
+        switch (stop.kind) {
+            case design::TabStop::Kind::field:
+                current = field(stop.field);
+                break;
+            case design::TabStop::Kind::solveButton:
+                current = m_solve;
+                break;
+            case design::TabStop::Kind::option:
+                current = option(stop.option);
+                break;
+        }
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, current);
+        }
+        previous = current;
+    }
+}
+
+FieldEdit* QtForm::field(FieldId id) const {
+    if (!design::IsMember(id)) {
+        throw std::out_of_range("no such member of a control array");
+    }
+    return m_fields[static_cast<std::size_t>(id.field)][static_cast<std::size_t>(id.index)];
+}
+
+QRadioButton* QtForm::option(int index) const {
+    RequireOption(index);
+    return m_options[static_cast<std::size_t>(index)];
+}
+
+QLabel* QtForm::label(int number) const {
+    return m_labels[static_cast<std::size_t>(CheckedNumber(number, 8))];
+}
+
+LineEnds QtForm::line(int number) const {
+    return m_lines[static_cast<std::size_t>(CheckedNumber(number, 14))];
+}
+
+std::string QtForm::text(FieldId id) const {
+    return field(id)->text().toStdString();
+}
+
+void QtForm::setText(FieldId id, std::string_view text) {
+    field(id)->setText(ToQString(text));
+}
+
+void QtForm::setVisible(FieldId id, bool visible) {
+    field(id)->setVisible(visible);
+}
+
+void QtForm::setLeft(FieldId id, int twips) {
+    FieldEdit* edit = field(id);
+    edit->move(Pixels(twips), edit->y());
+}
+
+void QtForm::setTop(FieldId id, int twips) {
+    FieldEdit* edit = field(id);
+    edit->move(edit->x(), Pixels(twips));
+}
+
+void QtForm::select(FieldId id, int start, int length) {
+    field(id)->selectRange(start, length);
+}
+
+void QtForm::setFocus(FieldId id) {
+    field(id)->takeFocus();
+}
+
+void QtForm::moveLabel(LabelId id, int left, int top) {
+    label(id.number)->move(Pixels(left), Pixels(top));
+}
+
+void QtForm::setCaption(LabelId id, std::string_view caption) {
+    QLabel* target = label(id.number);
+    target->setText(ToQString(caption));
+    target->setAccessibleName(target->text());
+}
+
+void QtForm::setLine(LineId id, LineEnds ends) {
+    LineEnds& stored = m_lines[static_cast<std::size_t>(CheckedNumber(id.number, 14))];
+    if (stored != ends) {
+        stored = ends;
+        update();
+    }
+}
+
+bool QtForm::isOptionSelected(int index) const {
+    return option(index)->isChecked();
+}
+
+void QtForm::showMessage(std::string_view prompt, std::string_view title) {
+    QMessageBox box(QMessageBox::NoIcon, ToQString(title), ToQString(prompt), QMessageBox::Ok,
+                    this);
+    (void)box.exec();  // the answer is never used
+}
+
+void QtForm::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    // The picture is smaller than some client areas; the rest is its green.
+    painter.fillRect(rect(), ToQColor(design::kPictureGreen));
+    painter.drawPixmap(QPoint(0, 0), m_background);
+
+    for (const design::LineSpec& spec : design::kLines) {
+        const LineEnds& ends = m_lines[static_cast<std::size_t>(spec.number)];
+        // Square caps close the corners where a bracket's bar meets its serifs.
+        painter.setPen(QPen(Qt::black, spec.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawLine(Pixels(ends.x1), Pixels(ends.y1), Pixels(ends.x2), Pixels(ends.y2));
+    }
+}
+
+void QtForm::onGotFocus(FieldId id) {
+    run([this, id] {
+        switch (id.field) {
+            case Field::txtMatSize:
+                m_logic.txtMatSize_GotFocus();
+                break;
+            case Field::txtMat:
+                m_logic.txtMat_GotFocus(id.index);
+                break;
+            case Field::txtY:
+                m_logic.txtY_GotFocus(id.index);
+                break;
+            default:
+                break;  // the other fields have no got-focus handler
+        }
+    });
+}
+
+void QtForm::onLostFocus(FieldId id) {
+    if (id.field == Field::txtMatSize) {
+        run([this] { m_logic.txtMatSize_LostFocus(); });
+    }
+}
+
+void QtForm::onSolveClicked() {
+    run([this] { m_logic.cmdSolve_Click(); });
+}
+
+void QtForm::onOptionClicked(int index) {
+    run([this, index] { m_logic.optMat_Click(index); });
+}
+
+}  // namespace velmora

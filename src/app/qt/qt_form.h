@@ -1,0 +1,98 @@
+#pragma once
+
+// The real window: Qt widgets built from the design tables, implementing the
+// Form port for the window's logic, which it owns. The widgets are placed
+// absolutely, in pixels converted from the tables' twips; the background
+// picture and the lines are painted by the window itself.
+
+#include <QPixmap>
+#include <QWidget>
+#include <array>
+
+#include "app/frm_vl_main.h"
+#include "form/form.h"
+
+class QButtonGroup;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace velmora {
+
+class FieldEdit;
+
+class QtForm final : public QWidget, public Form {
+    Q_OBJECT
+
+public:
+    // Builds every control in its design state and runs the window's load
+    // handler, so that it is laid out for the start-up dimension before it
+    // is first shown.
+    explicit QtForm(QWidget* parent = nullptr);
+    ~QtForm() override;
+
+    QtForm(const QtForm&) = delete;
+    QtForm& operator=(const QtForm&) = delete;
+
+    // Settings for the whole application, before any widget exists: a fixed
+    // style (so that every style paints the fixed-size fields alike) and the
+    // font substitutes.
+    static void prepareApplication();
+
+    // Form
+    [[nodiscard]] std::string text(FieldId id) const override;
+    void setText(FieldId id, std::string_view text) override;
+    void setVisible(FieldId id, bool visible) override;
+    void setLeft(FieldId id, int twips) override;
+    void setTop(FieldId id, int twips) override;
+    void select(FieldId id, int start, int length) override;
+    void setFocus(FieldId id) override;
+    void moveLabel(LabelId id, int left, int top) override;
+    void setCaption(LabelId id, std::string_view caption) override;
+    void setLine(LineId id, LineEnds ends) override;
+    [[nodiscard]] bool isOptionSelected(int index) const override;
+    void showMessage(std::string_view prompt, std::string_view title) override;
+    using QWidget::setFocus;
+    using QWidget::setVisible;
+
+    // The controls, for tests and tools. Asking for a member an array does
+    // not have throws std::out_of_range, as every Form operation on one does.
+    [[nodiscard]] FieldEdit* field(FieldId id) const;
+    [[nodiscard]] QPushButton* solveButton() const { return m_solve; }
+    [[nodiscard]] QRadioButton* option(int index) const;
+    [[nodiscard]] QLabel* label(int number) const;
+    [[nodiscard]] LineEnds line(int number) const;  // twips
+    [[nodiscard]] frmVLMain& logic() { return m_logic; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // Connected to the controls' signals.
+    void onGotFocus(velmora::FieldId id);
+    void onLostFocus(velmora::FieldId id);
+    void onSolveClicked();
+    void onOptionClicked(int index);
+
+    void buildFields();
+    void buildButtons();
+    void buildLabels();
+    void buildTabOrder();
+    // Runs one handler of the logic; whatever escapes it ends in a message
+    // box here rather than in Qt's event loop.
+    template <typename Handler>
+    void run(Handler&& handler);
+
+    static constexpr int kFieldKinds = 9;
+    static constexpr int kSlots = 67;  // member indices 0..66
+    std::array<std::array<FieldEdit*, kSlots>, kFieldKinds> m_fields{};
+    std::array<QLabel*, 9> m_labels{};         // Label1..Label8
+    std::array<LineEnds, 15> m_lines{};        // Line1..Line14, twips
+    std::array<QRadioButton*, 2> m_options{};  // optMat(0), optMat(1)
+    QButtonGroup* m_optionGroup = nullptr;
+    QPushButton* m_solve = nullptr;
+    QPixmap m_background;
+    frmVLMain m_logic{*this};
+};
+
+}  // namespace velmora

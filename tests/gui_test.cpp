@@ -1,0 +1,546 @@
+// The real window on Qt's offscreen platform: tab order, focus and its
+// selection, read-only fields, the option group, message boxes, window
+// deactivation, accessibility and the design geometry in pixels.
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/design.h"
+#include "app/qt/field_edit.h"
+#include "app/qt/qt_form.h"
+#include "app/qt/twips.h"
+
+namespace velmora {
+namespace {
+
+struct Box {
+    std::string text;
+    std::string title;
+    bool noIcon = false;
+    bool singleOk = false;
+};
+
+// Every test starts from a freshly opened, active window. A message box that
+// a test does not expect is closed at once and fails the test, so that a
+// mistake cannot leave the suite waiting for a click.
+class Gui : public testing::Test {
+protected:
+    void SetUp() override {
+        m_form = std::make_unique<QtForm>();
+        m_form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+        m_watchdog.setInterval(10);
+        QObject::connect(&m_watchdog, &QTimer::timeout, &m_watchdog, [this] { watch(); });
+        m_watchdog.start();
+    }
+
+    void TearDown() override {
+        m_watchdog.stop();
+        m_form.reset();
+    }
+
+    // Runs `action` and answers with OK every message box it opens.
+    std::vector<Box> messagesDuring(const std::function<void()>& action) {
+        m_expecting = true;
+        m_boxes.clear();
+        action();
+        m_expecting = false;
+        if (!m_boxes.empty()) {
+            // The offscreen platform has no window manager to hand the
+            // activation back to the window once the box has gone.
+            m_form->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+        }
+        return m_boxes;
+    }
+
+    void expectMessage(const std::function<void()>& action, const std::string& text,
+                       const std::string& title) {
+        const std::vector<Box> boxes = messagesDuring(action);
+        ASSERT_EQ(boxes.size(), 1U);
+        EXPECT_EQ(boxes[0].text, text);
+        EXPECT_EQ(boxes[0].title, title);
+        EXPECT_TRUE(boxes[0].noIcon);
+        EXPECT_TRUE(boxes[0].singleOk);
+    }
+
+    [[nodiscard]] QtForm& form() const { return *m_form; }
+    [[nodiscard]] FieldEdit* edit(FieldId id) const { return m_form->field(id); }
+    [[nodiscard]] static QWidget* focused() { return QApplication::focusWidget(); }
+
+    void focus(QWidget* widget) {
+        widget->setFocus(Qt::OtherFocusReason);
+        ASSERT_TRUE(widget->hasFocus());
+    }
+    static void tab(Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(focused(), Qt::Key_Tab, modifiers);
+    }
+    static void click(QWidget* widget) {
+        QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, widget->rect().center());
+    }
+
+    // Types N into the dimension field and leaves it with Tab, as a user does.
+    void enterDimension(const QString& text) {
+        focus(edit(txtMatSize));
+        QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(focused(), text);
+        tab();
+    }
+
+    void fillSystem() {
+        const char* const a[3][3] = {{"2", "1", "1"}, {"1", "3", "2"}, {"1", "0", "0"}};
+        for (int r = 1; r <= 3; ++r) {
+            for (int c = 1; c <= 3; ++c) {
+                form().setText(txtMat(10 * r + c), a[r - 1][c - 1]);
+            }
+            form().setText(txtY(r), std::to_string(r));
+        }
+    }
+
+    // The widgets the Tab key visits from the dimension field on, once round.
+    std::vector<QWidget*> tabCycle() {
+        std::vector<QWidget*> visited;
+        focus(edit(txtMatSize));
+        do {
+            visited.push_back(focused());
+            tab();
+        } while (focused() != edit(txtMatSize) && visited.size() < 300);
+        return visited;
+    }
+
+    [[nodiscard]] QWidget* stopWidget(const design::TabStop& stop) const {
+        switch (stop.kind) {
+            case design::TabStop::Kind::field:
+                return edit(stop.field);
+            case design::TabStop::Kind::solveButton:
+                return form().solveButton();
+            case design::TabStop::Kind::option:
+                return form().option(stop.option);
+        }
+        return nullptr;
+    }
+
+private:
+    void watch() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (m_expecting && box != nullptr) {
+            m_boxes.push_back({box->text().toStdString(), box->windowTitle().toStdString(),
+                               box->icon() == QMessageBox::NoIcon,
+                               box->buttons().size() == 1 && box->button(QMessageBox::Ok)});
+            box->button(QMessageBox::Ok)->click();
+            return;
+        }
+        ADD_FAILURE() << "unexpected modal window: "
+                      << (box ? box->text() : modal->windowTitle()).toStdString();
+        modal->close();
+    }
+
+    std::unique_ptr<QtForm> m_form;
+    QTimer m_watchdog;
+    bool m_expecting = false;
+    std::vector<Box> m_boxes;
+};
+
+TEST_F(Gui, WindowHasTheDesignSizeFixedWithoutMaximiseButton) {
+    EXPECT_EQ(form().windowTitle(), "Velmora");
+    EXPECT_EQ(form().size(), QSize(643, 482));
+    EXPECT_EQ(form().minimumSize(), form().maximumSize());
+    EXPECT_FALSE(form().windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(Gui, ControlsStandAtTheirDesignPixels) {
+    // 15 twips to the pixel, to the nearest pixel.
+    EXPECT_EQ(edit(txtMat(11))->geometry(), QRect(72, 40, 41, 19));
+    EXPECT_EQ(edit(txtIM(66))->geometry(), QRect(576, 408, 41, 19));
+    EXPECT_EQ(edit(txtDetRow(2))->geometry(), QRect(296, 312, 33, 19));
+    EXPECT_EQ(edit(txtMatSize)->geometry(), QRect(112, 8, 17, 19));
+    EXPECT_EQ(form().solveButton()->geometry(), QRect(536, 8, 73, 33));
+    EXPECT_EQ(form().option(1)->geometry(), QRect(200, 264, 57, 17));
+    // Moved by the start-up layout for N = 3.
+    EXPECT_EQ(form().label(5)->pos(), QPoint(240, 60));
+    EXPECT_EQ(edit(txtSol(2))->pos(), QPoint(128, 136));
+    EXPECT_EQ(edit(txtY(3))->pos(), QPoint(280, 88));
+}
+
+TEST_F(Gui, TwipsRoundToTheNearestPixel) {
+    EXPECT_EQ(Pixels(0), 0);
+    EXPECT_EQ(Pixels(7), 0);
+    EXPECT_EQ(Pixels(8), 1);
+    EXPECT_EQ(Pixels(288), 19);
+    EXPECT_EQ(Pixels(612), 41);
+    EXPECT_EQ(Pixels(9648), 643);
+    EXPECT_EQ(Pixels(-8), -1);
+}
+
+TEST_F(Gui, LinesArePaintedWhereTheLayoutPutThem) {
+    // The coefficient grid's right bracket at N = 3, then at N = 6.
+    const LineEnds atThree{3480, 480, 3480, 1680};
+    ASSERT_EQ(form().line(4), atThree);
+    const QPoint onBar(Pixels(3480), Pixels(1200));
+    EXPECT_EQ(form().grab().toImage().pixelColor(onBar), QColor(Qt::black));
+
+    enterDimension("6");
+    ASSERT_EQ(form().line(4), design::Line(4).ends);
+    EXPECT_NE(form().grab().toImage().pixelColor(onBar), QColor(Qt::black));
+    EXPECT_EQ(form().grab().toImage().pixelColor(QPoint(Pixels(6000), Pixels(2000))),
+              QColor(Qt::black));
+}
+
+TEST_F(Gui, TabFromTheLastVisibleCellOfARowGoesToTheNextRowAtN3) {
+    focus(edit(txtMat(13)));
+    tab();
+    EXPECT_EQ(focused(), edit(txtMat(21)));
+    tab(Qt::ShiftModifier);
+    EXPECT_EQ(focused(), edit(txtMat(13)));
+}
+
+TEST_F(Gui, TabPassesSolveBetweenVectorAndInverseAtN6) {
+    enterDimension("6");
+    ASSERT_EQ(form().logic().n(), 6);
+    focus(edit(txtY(6)));
+    tab();
+    EXPECT_EQ(focused(), form().solveButton());
+    tab();
+    EXPECT_EQ(focused(), edit(txtIM(11)));
+}
+
+TEST_F(Gui, TabVisitsTheShownControlsInDesignOrder) {
+    for (const int n : {3, 6, 1}) {
+        SCOPED_TRACE(n);
+        if (n != 3) {
+            enterDimension(QString::number(n));
+            ASSERT_EQ(form().logic().n(), n);
+        }
+        std::vector<QWidget*> expected;
+        for (const design::TabStop& stop : design::TabOrder()) {
+            QWidget* widget = stopWidget(stop);
+            // Qt's Tab enters an exclusive radio group at its checked button only.
+            const bool uncheckedOption = stop.kind == design::TabStop::Kind::option &&
+                                         !form().option(stop.option)->isChecked();
+            if (!widget->isHidden() && !uncheckedOption) {
+                expected.push_back(widget);
+            }
+        }
+        // txtMatSize, three grids, y and x, the determinant, Solve, one option.
+        const int stops = 1 + 3 * n * n + 2 * n + 3;
+        ASSERT_EQ(expected.size(), static_cast<std::size_t>(stops));
+        EXPECT_EQ(tabCycle(), expected);
+    }
+}
+
+TEST_F(Gui, HiddenWorkingFieldsNeverTakeTheFocus) {
+    for (int i = 1; i <= 6; ++i) {
+        EXPECT_TRUE(edit(txtDetRow(i))->isHidden());
+        EXPECT_TRUE(edit(txtDetCol(i))->isHidden());
+        EXPECT_EQ(edit(txtDetRow(i))->focusPolicy(), Qt::NoFocus);
+    }
+    form().setText(txtDetRow(3), "-0.5");
+    EXPECT_EQ(form().text(txtDetRow(3)), "-0.5");
+}
+
+TEST_F(Gui, TypingIntoAReadOnlyFieldChangesNothing) {
+    for (const FieldId id : {txtSol(1), txtDeterminant, txtIM(11), txtMinMat(22)}) {
+        SCOPED_TRACE(id.index);
+        focus(edit(id));  // first: leaving the dimension field resets the results
+        form().setText(id, "7.25");
+        QTest::keyClicks(focused(), "123");
+        QTest::keyClick(focused(), Qt::Key_Backspace);
+        QTest::keyClick(focused(), Qt::Key_Home);
+        QTest::keyClick(focused(), Qt::Key_Delete);
+        EXPECT_EQ(form().text(id), "7.25");
+        // It can still be selected, e.g. to copy it.
+        QTest::keyClick(focused(), Qt::Key_A, Qt::ControlModifier);
+        EXPECT_EQ(edit(id)->selectedText(), "7.25");
+    }
+}
+
+TEST_F(Gui, ReadOnlyFieldsKeepTheirColours) {
+    for (const FieldId id : {txtSol(1), txtDeterminant, txtIM(11), txtMinMat(11)}) {
+        const design::Rgb rgb = *design::Spec(id.field).background;
+        const QImage image = edit(id)->grab().toImage();
+        EXPECT_EQ(image.pixelColor(image.rect().center() - QPoint(8, 0)),
+                  QColor(rgb.red, rgb.green, rgb.blue))
+            << static_cast<int>(id.field);
+    }
+}
+
+TEST_F(Gui, TabIntoACellSelectsItsFirstNineCharacters) {
+    form().setText(txtMat(11), "123.456789012");
+    focus(edit(txtMatSize));
+    tab();
+    ASSERT_EQ(focused(), edit(txtMat(11)));
+    EXPECT_EQ(edit(txtMat(11))->selectedText(), "123.45678");
+
+    form().setText(txtY(1), "2");
+    focus(edit(txtMat(33)));
+    tab();
+    ASSERT_EQ(focused(), edit(txtY(1)));
+    EXPECT_EQ(edit(txtY(1))->selectedText(), "2");
+}
+
+TEST_F(Gui, ClickIntoACellSelectsItsFirstNineCharacters) {
+    form().setText(txtMat(22), "123.456789012");
+    form().setText(txtY(2), "-98765.4321");
+    click(edit(txtMat(22)));
+    ASSERT_EQ(focused(), edit(txtMat(22)));
+    EXPECT_EQ(edit(txtMat(22))->selectedText(), "123.45678");
+    click(edit(txtY(2)));
+    EXPECT_EQ(edit(txtY(2))->selectedText(), "-98765.43");
+    // A click into a field that already has the focus just places the cursor.
+    click(edit(txtY(2)));
+    EXPECT_FALSE(edit(txtY(2))->hasSelectedText());
+}
+
+TEST_F(Gui, DimensionFieldSelectsItsFirstCharacterByTabAndByClick) {
+    focus(edit(txtMat(11)));
+    form().setText(txtMatSize, "12");
+    tab(Qt::ShiftModifier);
+    ASSERT_EQ(focused(), edit(txtMatSize));
+    EXPECT_EQ(edit(txtMatSize)->selectedText(), "1");
+
+    // Leaving it refuses 12 and writes 6 instead, without a re-layout.
+    expectMessage([] { tab(); }, "Larger than Maximum Matrix Dimension of 6",
+                  "Matrix Dimension ERROR");
+    EXPECT_EQ(form().text(txtMatSize), "6");
+    EXPECT_EQ(form().logic().n(), 3);
+    EXPECT_TRUE(edit(txtMat(44))->isHidden());
+
+    form().setText(txtMatSize, "12");
+    click(edit(txtMatSize));
+    ASSERT_EQ(focused(), edit(txtMatSize));
+    EXPECT_EQ(edit(txtMatSize)->selectedText(), "1");
+    form().setText(txtMatSize, "3");
+}
+
+TEST_F(Gui, LeavingTheDimensionFieldLaysTheWindowOut) {
+    enterDimension("5");
+    EXPECT_EQ(form().logic().n(), 5);
+    EXPECT_FALSE(edit(txtMat(55))->isHidden());
+    EXPECT_TRUE(edit(txtMat(66))->isHidden());
+    EXPECT_EQ(focused(), edit(txtMat(11)));
+}
+
+TEST_F(Gui, DeactivatingTheWindowNeitherLaysOutNorResets) {
+    focus(edit(txtMatSize));
+    form().setText(txtMatSize, "5");
+    form().setText(txtSol(1), "42");
+
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(form().logic().n(), 3);
+    EXPECT_EQ(form().text(txtSol(1)), "42");
+    EXPECT_TRUE(edit(txtMat(44))->isHidden());
+
+    // Coming back is no new arrival either: the selection is left as it was.
+    edit(txtMatSize)->setCursorPosition(1);
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    EXPECT_EQ(focused(), edit(txtMatSize));
+    EXPECT_FALSE(edit(txtMatSize)->hasSelectedText());
+    EXPECT_EQ(form().logic().n(), 3);
+
+    // A real move applies the new dimension and resets the results.
+    tab();
+    EXPECT_EQ(form().logic().n(), 5);
+    EXPECT_EQ(form().text(txtSol(1)), "");
+}
+
+TEST_F(Gui, TheContextMenuNeitherLaysOutNorResets) {
+    focus(edit(txtMatSize));
+    form().setText(txtMatSize, "5");
+    form().setText(txtSol(1), "42");
+
+    QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, edit(txtMatSize)->rect().center(),
+                                  edit(txtMatSize)->mapToGlobal(edit(txtMatSize)->rect().center()));
+    QCoreApplication::sendEvent(edit(txtMatSize), &menuRequest);
+    // The field sees the focus go to the menu and come back.
+    QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+    EXPECT_EQ(form().logic().n(), 3);
+    EXPECT_EQ(form().text(txtSol(1)), "42");
+
+    QApplication::activePopupWidget()->close();
+    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    EXPECT_TRUE(edit(txtMatSize)->hasFocus());
+    EXPECT_EQ(form().logic().n(), 3);
+    EXPECT_EQ(form().text(txtSol(1)), "42");
+}
+
+TEST_F(Gui, OptionButtonsFormOneExclusiveGroup) {
+    fillSystem();
+    ASSERT_TRUE(form().isOptionSelected(0));
+    EXPECT_EQ(form().label(3)->text(), "Matrix of Determinants");
+
+    click(form().option(1));
+    EXPECT_TRUE(form().isOptionSelected(1));
+    EXPECT_FALSE(form().isOptionSelected(0));
+    EXPECT_EQ(form().label(3)->text(), "Matrix of Minors");
+
+    click(form().option(0));
+    EXPECT_TRUE(form().isOptionSelected(0));
+    EXPECT_FALSE(form().isOptionSelected(1));
+    EXPECT_EQ(form().label(3)->text(), "Matrix of Determinants");
+
+    // Choosing with the arrow keys is a click too.
+    focus(form().option(0));
+    QTest::keyClick(focused(), Qt::Key_Down);
+    EXPECT_TRUE(form().isOptionSelected(1));
+    EXPECT_EQ(form().label(3)->text(), "Matrix of Minors");
+}
+
+TEST_F(Gui, RefusedCoefficientIsHandedBackWithTheFocus) {
+    fillSystem();
+    form().setText(txtMat(23), "abcdefghijkl");
+    const std::vector<Box> boxes = messagesDuring([this] { click(form().solveButton()); });
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_TRUE(boxes[0].noIcon);
+    QTest::qWait(20);
+    EXPECT_EQ(focused(), edit(txtMat(23)));
+    // All of it, longer than what a got-focus selects.
+    EXPECT_EQ(edit(txtMat(23))->selectedText(), "abcdefghijkl");
+}
+
+TEST_F(Gui, EnterOrEscapeInAFieldDoesNotPressSolve) {
+    fillSystem();
+    focus(edit(txtMat(11)));
+    QTest::keyClick(focused(), Qt::Key_Return);
+    QTest::keyClick(focused(), Qt::Key_Enter);
+    QTest::keyClick(focused(), Qt::Key_Escape);
+    EXPECT_EQ(form().text(txtDeterminant), "");
+    EXPECT_FALSE(form().solveButton()->isDefault());
+
+    // Space on the focused button presses it.
+    focus(form().solveButton());
+    QTest::keyClick(focused(), Qt::Key_Space);
+    EXPECT_NE(form().text(txtDeterminant), "");
+}
+
+// Types into the focused field, as the user does, and leaves it with Tab.
+void TypeAndTab(const QString& text) {
+    QTest::keyClicks(QApplication::focusWidget(), text);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+}
+
+TEST_F(Gui, TypingASystemAndPressingSolveShowsEveryResult) {
+    enterDimension("2");  // leaves the focus in txtMat(11)
+    ASSERT_EQ(focused(), edit(txtMat(11)));
+    for (const char* entry : {"2", "1", "1", "3", "3", "5"}) {
+        TypeAndTab(QString::fromLatin1(entry));  // A row by row, then y
+    }
+    ASSERT_EQ(focused(), form().solveButton());
+    QTest::keyClick(focused(), Qt::Key_Space);
+
+    EXPECT_EQ(form().text(txtDeterminant), "5");
+    EXPECT_EQ(form().text(txtIM(11)), ".600");
+    EXPECT_EQ(form().text(txtIM(12)), "-.200");
+    EXPECT_EQ(form().text(txtIM(21)), "-.200");
+    EXPECT_EQ(form().text(txtIM(22)), ".400");
+    EXPECT_EQ(form().text(txtSol(1)), "0.8");
+    EXPECT_EQ(form().text(txtSol(2)), "1.4");
+    EXPECT_EQ(form().text(txtMinMat(12)), "1");
+
+    // Switching the grid keeps the other results.
+    click(form().option(1));
+    EXPECT_EQ(form().text(txtMinMat(11)), "6");
+    EXPECT_EQ(form().text(txtMinMat(12)), "-1");
+    EXPECT_EQ(form().text(txtDeterminant), "5");
+    EXPECT_EQ(form().text(txtSol(2)), "1.4");
+}
+
+TEST_F(Gui, AZeroDeterminantIsReportedAndTheIdentityStays) {
+    enterDimension("2");
+    for (const auto& [k, text] : {std::pair{11, "1"}, {12, "2"}, {21, "2"}, {22, "4"}}) {
+        form().setText(txtMat(k), text);
+    }
+    expectMessage([this] { click(form().solveButton()); },
+                  "Inverse Matrix NOT Solvable, Check for Proportionate ROWS", "ZERO Determinant");
+    EXPECT_EQ(form().text(txtDeterminant), "0");
+    EXPECT_EQ(form().text(txtIM(11)), "1");
+    EXPECT_EQ(form().text(txtIM(12)), "0");
+    EXPECT_EQ(form().text(txtSol(1)), "");
+}
+
+TEST_F(Gui, ANumberTooLongForItsFieldShowsWholeInItsTooltip) {
+    form().setText(txtSol(1), "1.23456789012346E+15");
+    EXPECT_EQ(edit(txtSol(1))->toolTip(), "1.23456789012346E+15");
+    form().setText(txtSol(1), "4");
+    EXPECT_EQ(edit(txtSol(1))->toolTip(), "");
+}
+
+std::string AccessibleName(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name).toStdString();
+}
+
+bool AccessiblyInvisible(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->state().invisible;
+}
+
+TEST_F(Gui, ControlsHaveAccessibleNames) {
+    const std::pair<FieldId, const char*> fields[] = {
+        {txtMatSize, "Matrix Dimension"},
+        {txtMat(23), "Coefficient row 2 column 3"},
+        {txtY(4), "Vector row 4"},
+        {txtSol(2), "Solution column 2"},
+        {txtDeterminant, "Determinant"},
+        {txtIM(31), "Inverse row 3 column 1"},
+        {txtMinMat(12), "Minors grid row 1 column 2"},
+    };
+    for (const auto& [id, name] : fields) {
+        EXPECT_EQ(AccessibleName(edit(id)), name);
+    }
+    EXPECT_EQ(AccessibleName(form().solveButton()), "Solve");
+    EXPECT_EQ(AccessibleName(form().option(0)), "Determinants");
+    EXPECT_EQ(AccessibleName(form().option(1)), "Minors");
+    EXPECT_EQ(AccessibleName(form().label(1)), "Matrix Dimension");
+    EXPECT_EQ(AccessibleName(form().label(8)), "www.velmora.example");
+}
+
+TEST_F(Gui, HiddenControlsAreHiddenFromAssistiveTechnology) {
+    EXPECT_TRUE(AccessiblyInvisible(edit(txtDetRow(1))));
+    EXPECT_TRUE(AccessiblyInvisible(edit(txtDetCol(6))));
+    EXPECT_TRUE(AccessiblyInvisible(edit(txtMat(44))));
+    EXPECT_TRUE(AccessiblyInvisible(edit(txtY(6))));
+    EXPECT_FALSE(AccessiblyInvisible(edit(txtMat(33))));
+    enterDimension("4");
+    EXPECT_FALSE(AccessiblyInvisible(edit(txtMat(44))));
+    EXPECT_TRUE(AccessiblyInvisible(edit(txtDetRow(1))));
+}
+
+TEST_F(Gui, MembersOutsideTheArraysDoNotExist) {
+    EXPECT_THROW((void)form().field(txtMat(17)), std::out_of_range);
+    EXPECT_THROW((void)form().field(txtY(0)), std::out_of_range);
+    EXPECT_THROW(form().setText(txtIM(70), "1"), std::out_of_range);
+    EXPECT_THROW((void)form().option(2), std::out_of_range);
+    EXPECT_NO_THROW((void)form().field(txtMinMat(66)));
+}
+
+}  // namespace
+}  // namespace velmora
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    velmora::QtForm::prepareApplication();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,76 @@
+// Times the window's computations on the in-memory form: a whole Solve and
+// an option switch at each dimension, and the largest determinant routine.
+// Run: cmake --preset release && cmake --build --preset release
+//      --target velmora_benchmark && build/release/tools/velmora_benchmark
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "app/frm_vl_main.h"
+#include "app/memory_form.h"
+#include "determinant/determinant.h"
+#include "form/form.h"
+
+namespace velmora {
+namespace {
+
+// A diagonally dominant matrix, so every dimension solves without a message.
+void FillSystem(MemoryForm& form, frmVLMain& window, int n) {
+    form.setText(txtMatSize, std::to_string(n));
+    window.txtMatSize_LostFocus();
+    for (int r = 1; r <= n; ++r) {
+        for (int c = 1; c <= n; ++c) {
+            form.setText(txtMat(10 * r + c), r == c ? "10.5" : std::to_string(r - c) + ".25");
+        }
+        form.setText(txtY(r), std::to_string(r));
+    }
+}
+
+void BM_Solve(benchmark::State& state) {
+    MemoryForm form;
+    frmVLMain window(form);
+    window.Form_Load();
+    FillSystem(form, window, static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        window.cmdSolve_Click();
+        benchmark::DoNotOptimize(form.text(txtSol(1)));
+    }
+    if (!form.messages().empty()) {
+        state.SkipWithError("the system did not solve");
+    }
+}
+BENCHMARK(BM_Solve)->DenseRange(1, 6);
+
+void BM_OptionSwitch(benchmark::State& state) {
+    MemoryForm form;
+    frmVLMain window(form);
+    window.Form_Load();
+    FillSystem(form, window, 6);
+    int index = 0;
+    for (auto _ : state) {
+        index = 1 - index;
+        form.selectOption(index);
+        window.optMat_Click(index);
+        benchmark::DoNotOptimize(form.text(txtMinMat(66)));
+    }
+}
+BENCHMARK(BM_OptionSwitch);
+
+void BM_Deter55(benchmark::State& state) {
+    Matrix m(5, 5);
+    for (int r = 1; r <= 5; ++r) {
+        for (int c = 1; c <= 5; ++c) {
+            m(r, c) = r == c ? 10.5 : r - c + 0.25;
+        }
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Deter55(m));
+    }
+}
+BENCHMARK(BM_Deter55);
+
+}  // namespace
+}  // namespace velmora
+
+BENCHMARK_MAIN();
