@@ -372,7 +372,11 @@ INSTANTIATE_TEST_SUITE_P(
         OverflowCase{"SolutionProduct", {{"0.5", "0"}, {"0", "1"}}, {"1E308", "1"}},
         // The inverse is 1 -1 / 0 1: 1E308 + 1E308.
         OverflowCase{"SolutionSum", {{"1", "1"}, {"0", "1"}}, {"1E308", "-1E308"}},
-        OverflowCase{"RightHandSideBeyondRange", {{"2", "1"}, {"1", "3"}}, {"1", "1E400"}}),
+        OverflowCase{"RightHandSideBeyondRange", {{"2", "1"}, {"1", "3"}}, {"1", "1E400"}},
+        // The scaling factor of row 2, 1E-300 / 1E300, lies below the double
+        // range; scaled by 0 the row would vanish and the regular matrix
+        // (det = -1E+300) would be reported as singular.
+        OverflowCase{"ScalingUnderflow", {{"1E-300", "1"}, {"1E300", "1"}}, {"1", "1"}}),
     [](const ::testing::TestParamInfo<OverflowCase>& info) {
         return std::string(info.param.name);
     });

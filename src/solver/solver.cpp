@@ -61,6 +61,11 @@ void EliminateColumn(Matrix& a, Matrix& w, int n, int j) {
         double f = 1.0;
         if (k != j && a(k, j) != 0.0) {
             f = CheckFinite(a(j, j) / a(k, j));
+            if (f == 0.0) {
+                // The ratio lies below the double range: scaling by it would
+                // wipe row k and report a regular matrix as singular.
+                throw ArithmeticOverflow();
+            }
         }
         for (int i = 1; i <= n; ++i) {
             a(k, i) = CheckFinite(f * a(k, i));
