@@ -406,6 +406,16 @@ TEST_F(Gui, OptionButtonsFormOneExclusiveGroup) {
     EXPECT_EQ(form().label(3)->text(), "Matrix of Minors");
 }
 
+TEST_F(Gui, ClickingTheSelectedOptionAgainChangesNothing) {
+    fillSystem();
+    focus(form().option(0));          // leaving the dimension field resets the results
+    form().setText(txtMat(11), "x");  // a run would report it
+    form().setText(txtMinMat(11), "kept");
+    click(form().option(0));
+    EXPECT_TRUE(form().isOptionSelected(0));
+    EXPECT_EQ(form().text(txtMinMat(11)), "kept");
+}
+
 TEST_F(Gui, RefusedCoefficientIsHandedBackWithTheFocus) {
     fillSystem();
     form().setText(txtMat(23), "abcdefghijkl");

@@ -204,8 +204,9 @@ void QtForm::buildButtons() {
         m_options[static_cast<std::size_t>(i)] = option;
     }
     m_options[0]->setChecked(true);
-    // Raised by a click and by a selection with the keyboard.
-    connect(m_optionGroup, &QButtonGroup::idClicked, this, &QtForm::onOptionClicked);
+    // Raised when the user selects the other option, by a click or with the
+    // keyboard; a click on the option already selected changes nothing.
+    connect(m_optionGroup, &QButtonGroup::idToggled, this, &QtForm::onOptionToggled);
 }
 
 void QtForm::buildLabels() {
@@ -363,7 +364,10 @@ void QtForm::onSolveClicked() {
     run([this] { m_logic.cmdSolve_Click(); });
 }
 
-void QtForm::onOptionClicked(int index) {
+void QtForm::onOptionToggled(int index, bool checked) {
+    if (!checked) {
+        return;  // the other member's toggle reports the selection
+    }
     run([this, index] { m_logic.optMat_Click(index); });
 }
 

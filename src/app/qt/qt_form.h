@@ -72,7 +72,7 @@ private:
     void onGotFocus(velmora::FieldId id);
     void onLostFocus(velmora::FieldId id);
     void onSolveClicked();
-    void onOptionClicked(int index);
+    void onOptionToggled(int index, bool checked);
 
     void buildFields();
     void buildButtons();
