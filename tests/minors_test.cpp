@@ -336,6 +336,22 @@ TEST(Minors, OverflowStopsTheRunAndKeepsWhatWasWritten) {
     EXPECT_EQ(form.field(txtMinMat(11)).text, "old");
 }
 
+// D(1,3) = 1E300 x 1E10 overflows after two cells of row 1 are written:
+// those stay, the cell where it stopped keeps its old text.
+TEST(Minors, OverflowAtALaterCellKeepsTheCellsBefore) {
+    MemoryForm form;
+    SetCoefficients(form, {{"1", "1", "1"}, {"1E300", "1", "1"}, {"0", "1E10", "1"}});
+    form.setText(txtMinMat(13), "old");
+    form.selectOption(0);
+    double det = 5.0;
+    EXPECT_THROW(CalcMinorMatrix(form, 3, det), ArithmeticOverflow);
+    EXPECT_EQ(det, 5.0);
+    EXPECT_EQ(form.field(txtMinMat(11)).text, "-9999999999");
+    EXPECT_EQ(form.field(txtMinMat(12)).text, "1E+300");
+    EXPECT_EQ(form.field(txtMinMat(13)).text, "old");
+    EXPECT_EQ(form.field(txtDetRow(1)).text, "");
+}
+
 // The Laplace terms cancel in every column, but the sub-determinants add up
 // to 2E+308 in column 1 after row 2: only "Determinants" overflows, in a
 // column box, after two rows of its grid have been written.

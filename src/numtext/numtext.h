@@ -61,7 +61,9 @@ private:
 };
 
 // Reads the text strictly and rounds half to even. Throws DimensionError:
-// notANumber for every text the strict reader refuses (1E400 included).
+// tooLarge / tooSmall beyond the 16-bit range (also for a number beyond the
+// double range, such as 1E400 or -1E400), notANumber for any other text the
+// strict reader refuses.
 [[nodiscard]] std::int16_t ReadDimension(std::string_view text);
 
 // General text, as C's "%.15G": 15 significant digits, plain for decimal

@@ -19,7 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const velmora::DimensionError& error) {
         Kind expected = Kind::notANumber;
         if (number.ec == velmora::ReadError::outOfRange) {
-            expected = error.kind() == Kind::tooSmall ? Kind::tooSmall : Kind::tooLarge;
+            const std::size_t first = text.find_first_not_of(" \t");
+            const bool negative = first != std::string_view::npos && text[first] == '-';
+            expected = negative ? Kind::tooSmall : Kind::tooLarge;
         } else if (number.ok() && rounded > 32767.0) {
             expected = Kind::tooLarge;
         } else if (number.ok() && rounded < -32768.0) {
