@@ -7,14 +7,24 @@
 
 namespace velmora::design {
 
-const FieldSpec& Spec(Field field) {
-    for (const FieldSpec& spec : kFields) {
-        if (spec.field == field) {
+namespace {
+
+// The entry of a design table whose key is `key`; every key has one.
+template <typename Table, typename Key, typename Spec>
+const Spec& Find(const Table& table, Key Spec::*member, Key key) {
+    for (const Spec& spec : table) {
+        if (spec.*member == key) {
             return spec;
         }
     }
-    assert(false && "every field has a design entry");
-    return kFields.front();
+    assert(false && "every control has a design entry");
+    return table.front();
+}
+
+}  // namespace
+
+const FieldSpec& Spec(Field field) {
+    return Find(kFields, &FieldSpec::field, field);
 }
 
 std::vector<int> Members(Field field) {
@@ -99,23 +109,11 @@ std::string AccessibleName(FieldId id) {
 }
 
 const LabelSpec& Label(int number) {
-    for (const LabelSpec& spec : kLabels) {
-        if (spec.number == number) {
-            return spec;
-        }
-    }
-    assert(false && "labels are Label1..Label8");
-    return kLabels.front();
+    return Find(kLabels, &LabelSpec::number, number);
 }
 
 const LineSpec& Line(int number) {
-    for (const LineSpec& spec : kLines) {
-        if (spec.number == number) {
-            return spec;
-        }
-    }
-    assert(false && "lines are Line1..Line14");
-    return kLines.front();
+    return Find(kLines, &LineSpec::number, number);
 }
 
 std::vector<TabStop> TabOrder() {
