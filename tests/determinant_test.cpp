@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "exact_determinant.h"
 #include "numtext/arithmetic_overflow.h"
 
 namespace velmora {
@@ -49,39 +50,17 @@ Routine RoutineFor(int k) {
     }
 }
 
-// The exact determinant of the top-left k x k block by fraction-free
-// (Bareiss) elimination in 64-bit integers, exchanging rows at a zero pivot.
-// Every intermediate value is a minor of the matrix, so small entries keep
-// it far from the 64-bit range.
+// The exact determinant of the top-left k x k block.
 std::int64_t ExactDeterminant(const Matrix& m, int k) {
-    std::array<std::array<std::int64_t, 6>, 6> a{};
+    testing_support::IntMatrix a(static_cast<std::size_t>(k),
+                                 std::vector<long long>(static_cast<std::size_t>(k)));
     for (int r = 0; r < k; ++r) {
         for (int c = 0; c < k; ++c) {
-            a[r][c] = static_cast<std::int64_t>(m(r + 1, c + 1));
+            a[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+                static_cast<long long>(m(r + 1, c + 1));
         }
     }
-    std::int64_t sign = 1;
-    std::int64_t previous = 1;
-    for (int p = 0; p < k - 1; ++p) {
-        if (a[p][p] == 0) {
-            int swap = p + 1;
-            while (swap < k && a[swap][p] == 0) {
-                ++swap;
-            }
-            if (swap == k) {
-                return 0;
-            }
-            std::swap(a[p], a[swap]);
-            sign = -sign;
-        }
-        for (int r = p + 1; r < k; ++r) {
-            for (int c = p + 1; c < k; ++c) {
-                a[r][c] = (a[r][c] * a[p][p] - a[r][p] * a[p][c]) / previous;
-            }
-        }
-        previous = a[p][p];
-    }
-    return sign * a[k - 1][k - 1];
+    return testing_support::ExactDeterminant(std::move(a));
 }
 
 struct Case {

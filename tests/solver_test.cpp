@@ -15,6 +15,7 @@
 #include "app/memory_form.h"
 #include "determinant/coefficients.h"
 #include "determinant/matrix.h"
+#include "exact_determinant.h"
 #include "numtext/arithmetic_overflow.h"
 
 namespace velmora {
@@ -467,37 +468,8 @@ TEST(Solver, LookAheadKeepsTheRowOrder) {
 
 // --- Against an exact inverse -------------------------------------------------
 
-using IntMatrix = std::vector<std::vector<long long>>;
-
-// Fraction-free elimination: exact for small integer matrices.
-long long ExactDeterminant(IntMatrix m) {
-    const auto n = m.size();
-    if (n == 0) {
-        return 1;
-    }
-    long long sign = 1;
-    long long previous = 1;
-    for (std::size_t k = 0; k + 1 < n; ++k) {
-        if (m[k][k] == 0) {
-            std::size_t p = k + 1;
-            while (p < n && m[p][k] == 0) {
-                ++p;
-            }
-            if (p == n) {
-                return 0;
-            }
-            std::swap(m[k], m[p]);
-            sign = -sign;
-        }
-        for (std::size_t i = k + 1; i < n; ++i) {
-            for (std::size_t j = k + 1; j < n; ++j) {
-                m[i][j] = (m[i][j] * m[k][k] - m[i][k] * m[k][j]) / previous;
-            }
-        }
-        previous = m[k][k];
-    }
-    return sign * m[n - 1][n - 1];
-}
+using testing_support::ExactDeterminant;
+using testing_support::IntMatrix;
 
 // inverse(r, c) = (-1)^(r + c) * det(A without row c and column r) / det(A)
 std::vector<std::vector<double>> ExactInverse(const IntMatrix& m, long long det) {

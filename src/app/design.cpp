@@ -1,6 +1,7 @@
 #include "app/design.h"
 
 #include <cassert>
+#include <stdexcept>
 #include <utility>
 
 #include "numtext/numtext.h"
@@ -62,6 +63,32 @@ bool IsMember(FieldId id) {
             return k >= 1 && k <= 6;
     }
     return false;
+}
+
+std::size_t MemberSlot(FieldId id) {
+    if (!IsMember(id)) {
+        throw std::out_of_range("no such member of a control array");
+    }
+    return static_cast<std::size_t>(id.index);
+}
+
+namespace {
+std::size_t Slot(int number, int first, int last, const char* what) {
+    if (number < first || number > last) {
+        throw std::out_of_range(what);
+    }
+    return static_cast<std::size_t>(number);
+}
+}  // namespace
+
+std::size_t LabelSlot(int number) {
+    return Slot(number, 1, 8, "labels are Label1..Label8");
+}
+std::size_t LineSlot(int number) {
+    return Slot(number, 1, 14, "lines are Line1..Line14");
+}
+std::size_t OptionSlot(int index) {
+    return Slot(index, 0, 1, "optMat has the members 0 and 1");
 }
 
 Cell CellOf(FieldId id) {

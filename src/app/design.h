@@ -5,6 +5,7 @@
 // are built from these tables; nothing else repeats a coordinate.
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -82,6 +83,14 @@ constexpr std::array<FieldSpec, 9> kFields{{
 // The member indices of an array, in row-by-row order.
 [[nodiscard]] std::vector<int> Members(Field field);
 [[nodiscard]] bool IsMember(FieldId id);
+
+// Checked access for both forms: the storage slot of an array member, a
+// label (1..8), a line (1..14) or an option (0..1). A control the window
+// does not have throws std::out_of_range.
+[[nodiscard]] std::size_t MemberSlot(FieldId id);
+[[nodiscard]] std::size_t LabelSlot(int number);
+[[nodiscard]] std::size_t LineSlot(int number);
+[[nodiscard]] std::size_t OptionSlot(int index);
 
 // Row and column of a member (1 for the dimension an array does not have).
 struct Cell {

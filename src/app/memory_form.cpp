@@ -1,28 +1,10 @@
 #include "app/memory_form.h"
 
 #include <algorithm>
-#include <stdexcept>
 
 #include "app/design.h"
 
 namespace velmora {
-
-namespace {
-
-void RequireMember(FieldId id) {
-    if (!design::IsMember(id)) {
-        throw std::out_of_range("no such member of a control array");
-    }
-}
-
-int CheckedNumber(int number, int last) {
-    if (number < 1 || number > last) {
-        throw std::out_of_range("no such label or line");
-    }
-    return number;
-}
-
-}  // namespace
 
 MemoryForm::MemoryForm() {
     for (const design::FieldSpec& spec : design::kFields) {
@@ -42,13 +24,11 @@ MemoryForm::MemoryForm() {
 }
 
 MemoryForm::FieldState& MemoryForm::state(FieldId id) {
-    RequireMember(id);
-    return m_fields[static_cast<std::size_t>(id.field)][static_cast<std::size_t>(id.index)];
+    return m_fields[static_cast<std::size_t>(id.field)][design::MemberSlot(id)];
 }
 
 const MemoryForm::FieldState& MemoryForm::state(FieldId id) const {
-    RequireMember(id);
-    return m_fields[static_cast<std::size_t>(id.field)][static_cast<std::size_t>(id.index)];
+    return m_fields[static_cast<std::size_t>(id.field)][design::MemberSlot(id)];
 }
 
 std::string MemoryForm::text(FieldId id) const {
@@ -80,22 +60,22 @@ void MemoryForm::select(FieldId id, int start, int length) {
 }
 
 void MemoryForm::setFocus(FieldId id) {
-    RequireMember(id);
+    (void)design::MemberSlot(id);
     m_focus = id;
 }
 
 void MemoryForm::moveLabel(LabelId id, int left, int top) {
-    LabelState& s = m_labels[static_cast<std::size_t>(CheckedNumber(id.number, 8))];
+    LabelState& s = m_labels[design::LabelSlot(id.number)];
     s.left = left;
     s.top = top;
 }
 
 void MemoryForm::setCaption(LabelId id, std::string_view caption) {
-    m_labels[static_cast<std::size_t>(CheckedNumber(id.number, 8))].caption = caption;
+    m_labels[design::LabelSlot(id.number)].caption = caption;
 }
 
 void MemoryForm::setLine(LineId id, LineEnds ends) {
-    m_lines[static_cast<std::size_t>(CheckedNumber(id.number, 14))] = ends;
+    m_lines[design::LineSlot(id.number)] = ends;
 }
 
 bool MemoryForm::isOptionSelected(int index) const {
@@ -111,17 +91,15 @@ const MemoryForm::FieldState& MemoryForm::field(FieldId id) const {
 }
 
 const MemoryForm::LabelState& MemoryForm::label(LabelId id) const {
-    return m_labels[static_cast<std::size_t>(CheckedNumber(id.number, 8))];
+    return m_labels[design::LabelSlot(id.number)];
 }
 
 LineEnds MemoryForm::line(LineId id) const {
-    return m_lines[static_cast<std::size_t>(CheckedNumber(id.number, 14))];
+    return m_lines[design::LineSlot(id.number)];
 }
 
 void MemoryForm::selectOption(int index) {
-    if (index != 0 && index != 1) {
-        throw std::out_of_range("optMat has the members 0 and 1");
-    }
+    (void)design::OptionSlot(index);
     m_selectedOption = index;
 }
 

@@ -12,7 +12,6 @@
 #include <QSvgRenderer>
 #include <exception>
 #include <limits>
-#include <stdexcept>
 
 #include "app/design.h"
 #include "app/qt/field_edit.h"
@@ -70,19 +69,6 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, QColor colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);  // in every colour group: active, inactive, disabled
     widget->setPalette(palette);
-}
-
-void RequireOption(int index) {
-    if (index != 0 && index != 1) {
-        throw std::out_of_range("optMat has the members 0 and 1");
-    }
-}
-
-int CheckedNumber(int number, int last) {
-    if (number < 1 || number > last) {
-        throw std::out_of_range("no such label or line");
-    }
-    return number;
 }
 
 QPixmap RenderBackground(qreal pixelRatio) {
@@ -245,23 +231,19 @@ void QtForm::buildTabOrder() {
 }
 
 FieldEdit* QtForm::field(FieldId id) const {
-    if (!design::IsMember(id)) {
-        throw std::out_of_range("no such member of a control array");
-    }
-    return m_fields[static_cast<std::size_t>(id.field)][static_cast<std::size_t>(id.index)];
+    return m_fields[static_cast<std::size_t>(id.field)][design::MemberSlot(id)];
 }
 
 QRadioButton* QtForm::option(int index) const {
-    RequireOption(index);
-    return m_options[static_cast<std::size_t>(index)];
+    return m_options[design::OptionSlot(index)];
 }
 
 QLabel* QtForm::label(int number) const {
-    return m_labels[static_cast<std::size_t>(CheckedNumber(number, 8))];
+    return m_labels[design::LabelSlot(number)];
 }
 
 LineEnds QtForm::line(int number) const {
-    return m_lines[static_cast<std::size_t>(CheckedNumber(number, 14))];
+    return m_lines[design::LineSlot(number)];
 }
 
 std::string QtForm::text(FieldId id) const {
@@ -305,7 +287,7 @@ void QtForm::setCaption(LabelId id, std::string_view caption) {
 }
 
 void QtForm::setLine(LineId id, LineEnds ends) {
-    LineEnds& stored = m_lines[static_cast<std::size_t>(CheckedNumber(id.number, 14))];
+    LineEnds& stored = m_lines[design::LineSlot(id.number)];
     if (stored != ends) {
         stored = ends;
         update();
