@@ -353,19 +353,25 @@ TEST(Minors, OverflowAtALaterCellKeepsTheCellsBefore) {
 }
 
 // The Laplace terms cancel in every column, but the sub-determinants add up
-// to 2E+308 in column 1 after row 2: only "Determinants" overflows, in a
-// column box, after two rows of its grid have been written.
-TEST(Minors, OverflowOnAClickEmptiesTheGrid) {
+// to 2E+308 in columns 1 and 2 after row 2. Nothing shows those totals: the
+// boxes are emptied and start again from 0, and the grid is shown.
+TEST(Minors, AColumnTotalBeyondTheRangeEmptiesItsBoxOnly) {
     MemoryForm form;
     SetCoefficients(form, {{"1", "1", "0"}, {"1", "1", "0"}, {"0", "0", "1E308"}});
     (void)RunGrid(form, 3, 1);
     EXPECT_EQ(Boxes(form, txtDetCol, 3), (std::vector<std::string>{"0", "0", "0"}));
 
     form.selectOption(0);
-    EXPECT_THROW(optMat_Click(form, 3, 0), ArithmeticOverflow);
+    optMat_Click(form, 3, 0);
     EXPECT_EQ(form.label(LabelId{3}).caption, "Matrix of Determinants");
-    EXPECT_EQ(Grid(form, 3), Texts(3, std::vector<std::string>(3)));
+    EXPECT_EQ(Grid(form, 3),
+              (Texts{{"1E+308", "1E+308", "0"}, {"1E+308", "1E+308", "0"}, {"0", "0", "0"}}));
+    EXPECT_EQ(Boxes(form, txtDetCol, 3), (std::vector<std::string>{"0", "0", "0"}));
+    EXPECT_TRUE(form.messages().empty());
+}
 
+TEST(Minors, OverflowOnAClickEmptiesTheGrid) {
+    MemoryForm form;
     form.selectOption(1);
     SetCoefficients(form, {{"1E200", "1E200"}, {"1E200", "1E200"}});
     EXPECT_THROW(optMat_Click(form, 2, 1), ArithmeticOverflow);

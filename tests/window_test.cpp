@@ -476,13 +476,51 @@ TEST(SolveHandler, AnOverflowLeavesTheResetStateAndNoInfinity) {
     EXPECT_EQ(w.text(txtDeterminant), "");
 }
 
-TEST(SolveHandler, ARightHandSideBeyondTheDoubleRangeIsAnOverflow) {
+// The determinant and the grid are known before the right-hand side is read.
+TEST(SolveHandler, ARightHandSideBeyondTheDoubleRangeKeepsDeterminantAndGrid) {
     Window w;
-    EnterSystem(w, {"2", "1", "1", "3"}, {"1E400", "1"});
+    EnterSystem(w, {"1", "2", "0", "3", "4", "1", "0", "1", "2"}, {"1E400", "1", "1"});
     w.logic.cmdSolve_Click();
     EXPECT_THAT(w.form.messages(), testing::ElementsAre(kOverflow));
+    EXPECT_EQ(w.text(txtDeterminant), "-5");
+    EXPECT_EQ(w.text(txtMinMat(11)), "7");
+    EXPECT_EQ(w.text(txtMinMat(33)), "-2");
+    for (int r = 1; r <= 3; ++r) {
+        for (int c = 1; c <= 3; ++c) {
+            EXPECT_EQ(w.text(txtIM(10 * r + c)), r == c ? "1" : "0");
+        }
+        EXPECT_EQ(w.text(txtSol(r)), "");
+    }
+}
+
+TEST(SolveHandler, ACoefficientBeyondTheDoubleRangeIsCalledOutOfRange) {
+    for (const char* text : {"1E400", "-1.8E308", "&H1FFFFFFFFFFFFFFFF"}) {
+        Window w;
+        EnterSystem(w, {"1", "2", "0", "3", "4", "1", "0", "1", "2"}, {"1", "1", "1"});
+        w.form.setText(txtMat(32), text);
+        w.logic.cmdSolve_Click();
+        EXPECT_THAT(w.form.messages(),
+                    testing::ElementsAre(Message{"Coefficient in row 3, column 2 is out of range",
+                                                 "Coefficient ERROR"}))
+            << text;
+        EXPECT_EQ(w.form.focused(), txtMat(32));
+        EXPECT_EQ(w.text(txtMat(32)), text);
+    }
+}
+
+TEST(SolveHandler, AMatrixSingularToWorkingPrecisionIsNotInverted) {
+    Window w;
+    EnterSystem(w, {"0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9"},
+                {"1", "2", "3"});
+    w.logic.cmdSolve_Click();
+    EXPECT_THAT(w.form.messages(),
+                testing::ElementsAre(Message{
+                    "Inverse Matrix NOT Solvable, the Matrix is Singular to Working Precision",
+                    "Singular Matrix ERROR"}));
+    EXPECT_EQ(w.text(txtDeterminant), "-1.04083408558608E-17");
+    EXPECT_NE(w.text(txtMinMat(11)), "");
+    EXPECT_EQ(w.text(txtIM(12)), "0");
     EXPECT_EQ(w.text(txtSol(1)), "");
-    EXPECT_EQ(w.text(txtDeterminant), "");
 }
 
 TEST(SolveHandler, OneByOneIsSolvedLikeAnyOther) {
@@ -536,6 +574,22 @@ TEST(OptionHandler, ARefusedCoefficientLeavesTheGridEmptyUnderTheNewCaption) {
     }
     EXPECT_EQ(w.form.focused(), txtMat(32));
     EXPECT_EQ(w.text(txtDeterminant), "-5");  // the last Solve's results stay
+}
+
+// The column boxes add up across option clicks; nothing shows them, so a
+// total beyond the double range empties its box instead of stopping the grid.
+TEST(OptionHandler, HiddenColumnTotalsNeverRaiseAnError) {
+    Window w;
+    EnterSystem(w, {"9E+153", "9E+153", "0", "9E+153", "-9E+153", "0", "0", "0", "1E-200"},
+                {"1", "1", "1"});
+    w.logic.cmdSolve_Click();
+    for (const int option : {1, 0, 1, 0}) {
+        w.form.selectOption(option);
+        w.logic.optMat_Click(option);
+        EXPECT_TRUE(w.form.messages().empty()) << w.form.messages().front().prompt;
+        EXPECT_EQ(w.text(txtMinMat(33)), option == 0 ? "-1.62E+308" : "-1.62E+108");
+        EXPECT_NE(w.text(txtMinMat(11)), "");
+    }
 }
 
 TEST(OptionHandler, AnOverflowIsReportedAndTheGridLeftEmpty) {

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
-    libgtest-dev libgmock-dev
+    libgtest-dev libgmock-dev libgmp-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-liberation2 fonts-dejavu-core
 )

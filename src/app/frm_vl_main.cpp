@@ -149,12 +149,10 @@ void frmVLMain::txtY_GotFocus(int index) {
 
 void frmVLMain::cmdSolve_Click() {
     try {
-        velmora::cmdSolve_Click(m_form, m_n, m_a);
+        velmora::cmdSolve_Click(m_form, m_n);
     } catch (const CoefficientError& e) {
         ReportCoefficient(e);
     } catch (const ArithmeticOverflow&) {
-        // Nothing half computed stays on screen.
-        ResetOutputs();
         ReportOverflow();
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window's logic: its event handlers and private routines. It owns
-// the dimension N and the working matrix, and reaches the controls only
+// the dimension N, and reaches the controls only
 // through the Form port. The handlers are the edge between the toolkit and
 // the computations: every error of a computation is turned into a message
 // box here, and no exception leaves a handler.
@@ -9,7 +9,6 @@
 #include <cstdint>
 
 #include "determinant/coefficients.h"
-#include "determinant/matrix.h"
 #include "form/form.h"
 
 namespace velmora {
@@ -39,7 +38,6 @@ private:
 
     Form& m_form;
     std::int16_t m_n = 0;
-    Matrix m_a{0, 0};
 };
 
 }  // namespace velmora

@@ -6,16 +6,17 @@
 
 namespace velmora {
 
-CoefficientError::CoefficientError(int row, int column)
+CoefficientError::CoefficientError(int row, int column, bool outOfRange)
     : std::runtime_error("Coefficient in row " + std::to_string(row) + ", column " +
-                         std::to_string(column) + " is not a number"),
+                         std::to_string(column) +
+                         (outOfRange ? " is out of range" : " is not a number")),
       m_row(row),
       m_column(column) {}
 
 double ReadCoefficient(const Form& form, int row, int column) {
     const StrictNumber number = ReadNumberStrict(form.text(txtMat(10 * row + column)));
     if (!number.ok()) {
-        throw CoefficientError(row, column);
+        throw CoefficientError(row, column, number.ec == ReadError::outOfRange);
     }
     return number.value;
 }

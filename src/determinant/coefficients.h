@@ -7,11 +7,12 @@
 
 namespace velmora {
 
-// A coefficient field whose text the strict reader refuses. Thrown by the
-// computations and turned into a message by the window's event handler.
+// A coefficient field whose text the strict reader refuses: not a number, or
+// a number beyond the double range. Thrown by the computations and turned
+// into a message by the window's event handler.
 class CoefficientError : public std::runtime_error {
 public:
-    CoefficientError(int row, int column);
+    CoefficientError(int row, int column, bool outOfRange = false);
     [[nodiscard]] int row() const noexcept { return m_row; }
     [[nodiscard]] int column() const noexcept { return m_column; }
 

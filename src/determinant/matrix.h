@@ -7,8 +7,8 @@
 namespace velmora {
 
 // A matrix of doubles of at most 6x6, addressed (row, column) from 1 as the
-// window's grids are. This is the one place where those indices become
-// zero-based storage. Every element starts at 0.
+// window's grids are. This and Vector are the one place where those indices
+// become zero-based storage. Every element starts at 0.
 class Matrix {
 public:
     static constexpr int kMaxSize = 6;
@@ -32,6 +32,26 @@ private:
     std::array<double, std::size_t{kMaxSize} * kMaxSize> m_cells{};
     int m_rows;
     int m_cols;
+};
+
+// A column of at most 6 doubles, addressed from 1 as the window's vectors are.
+class Vector {
+public:
+    explicit Vector(int size) : m_size(size) { assert(size >= 0 && size <= Matrix::kMaxSize); }
+
+    [[nodiscard]] int size() const noexcept { return m_size; }
+
+    double& operator()(int i) noexcept { return m_cells[index(i)]; }
+    double operator()(int i) const noexcept { return m_cells[index(i)]; }
+
+private:
+    [[nodiscard]] std::size_t index(int i) const noexcept {
+        assert(i >= 1 && i <= m_size);
+        return static_cast<std::size_t>(i - 1);
+    }
+
+    std::array<double, Matrix::kMaxSize> m_cells{};
+    int m_size;
 };
 
 }  // namespace velmora

@@ -1,5 +1,7 @@
 #include "determinant/minors.h"
 
+#include <cmath>
+
 #include "determinant/coefficients.h"
 #include "determinant/determinant.h"
 #include "determinant/matrix.h"
@@ -90,11 +92,13 @@ void calcMinorMatrixN(Form& form, int n, double& det) {
         }
         form.setText(txtDetRow(r), NumberText(s));
         // The column boxes add up what the grid shows, read back from its
-        // texts, onto what they held before the run.
+        // texts, onto what they held before the run. Nothing shows them: a
+        // total beyond the double range empties its box, as a reset does, so
+        // that the next run starts it again from 0.
         for (int c = 1; c <= n; ++c) {
             const double total = ReadNumberLenient(form.text(txtDetCol(c))) +
                                  ReadNumberLenient(form.text(txtMinMat(10 * r + c)));
-            form.setText(txtDetCol(c), NumberText(CheckFinite(total)));
+            form.setText(txtDetCol(c), std::isfinite(total) ? NumberText(total) : "");
         }
     }
     // The expansion along the last row, never passed through text.
