@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of the readers (the "fuzz" preset: clang,
+# Builds the libFuzzer targets of the readers and of the whole Solve (the "fuzz" preset: clang,
 # ASan + UBSan) and runs each for $1 seconds (default 10). Fails when a
 # target finds a crash, a sanitizer report or a broken property.
 set -euo pipefail
@@ -11,7 +11,7 @@ if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [[ "$seconds" -lt 1 ]]; then
     exit 2
 fi
 
-targets=(fuzz_read_strict fuzz_read_lenient fuzz_read_dimension)
+targets=(fuzz_read_strict fuzz_read_lenient fuzz_read_dimension fuzz_solve)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)" --target "${targets[@]}"

@@ -178,8 +178,9 @@ PivotedInverse InvertPivoted(const Matrix& a) {
     // Row scaling by exact powers of two: rows of very different magnitude
     // are not taken for dependent, and nothing below can overflow for a
     // matrix that is regular to working precision.
+    PivotedInverse result;
+    std::array<int, Matrix::kMaxSize + 1>& exponent = result.rowExponent;
     Matrix scaled(n, n);
-    std::array<int, Matrix::kMaxSize + 1> exponent{};  // by row, from 1
     for (int r = 1; r <= n; ++r) {
         double largest = 0.0;
         for (int c = 1; c <= n; ++c) {
@@ -233,8 +234,9 @@ PivotedInverse InvertPivoted(const Matrix& a) {
 
     // A = D^-1 S for the scaling D, so A^-1 = S^-1 D: column r of the scaled
     // inverse takes row r's power of two.
-    PivotedInverse result{1.0 / condition, w};
-    Matrix& inverse = *result.inverse;
+    result.rcond = 1.0 / condition;
+    result.scaledInverse = w;
+    Matrix& inverse = result.inverse.emplace(w);
     for (int r = 1; r <= n; ++r) {
         for (int c = 1; c <= n; ++c) {
             inverse(r, c) = std::ldexp(w(r, c), -exponent.at(c));
@@ -269,12 +271,20 @@ std::optional<Vector> Multiply(const Matrix& w, const Vector& y) {
     return x;
 }
 
+std::optional<Vector> PivotedInverse::solve(const Vector& y) const {
+    Vector scaled(y.size());
+    for (int r = 1; r <= y.size(); ++r) {
+        scaled(r) = std::ldexp(y(r), -rowExponent.at(r));
+    }
+    return Multiply(scaledInverse, scaled);
+}
+
 std::optional<LinearSolution> SolveWith(const Inversion& inversion, const Vector& y) {
     const std::optional<Matrix>& checked = inversion.pivoted.inverse;
     if (!checked) {
         return std::nullopt;
     }
-    const std::optional<Vector> x = Multiply(*checked, y);
+    const std::optional<Vector> x = inversion.pivoted.solve(y);
     if (inversion.inOrder && Agree(*inversion.inOrder, *checked)) {
         const std::optional<Vector> xInOrder = Multiply(*inversion.inOrder, y);
         if (xInOrder && x && Agree(*xInOrder, *x)) {

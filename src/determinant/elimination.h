@@ -7,6 +7,7 @@
 // precision, and takes their place where they are not accurate. Pure
 // functions of their arguments: they throw nothing.
 
+#include <array>
 #include <optional>
 
 #include "determinant/matrix.h"
@@ -22,16 +23,23 @@ namespace velmora {
 // beyond it.
 [[nodiscard]] std::optional<Matrix> InvertInOrder(const Matrix& a);
 
-// Gauss-Jordan elimination with partial pivoting on A with each row scaled
-// by a power of two so that its largest entry lies in [1, 2).
+// Gauss-Jordan elimination with partial pivoting on S = D A, A with each row
+// scaled by a power of two so that its largest entry lies in [1, 2).
 struct PivotedInverse {
-    // The reciprocal 1-norm condition number of the row-scaled matrix, from
-    // its computed inverse; 0 when a pivot is 0 or a value leaves the double
-    // range, i.e. the matrix is singular as computed.
+    // The reciprocal 1-norm condition number of S, from its computed
+    // inverse; 0 when a pivot is 0 or a value leaves the double range, i.e.
+    // the matrix is singular as computed.
     double rcond = 0.0;
-    // A's inverse; nothing when it is singular or its entries lie beyond the
-    // double range.
+    // A's inverse, S^-1 D; nothing when A is singular or the inverse's
+    // entries lie beyond the double range.
     std::optional<Matrix> inverse;
+    Matrix scaledInverse{0, 0};                           // S^-1
+    std::array<int, Matrix::kMaxSize + 1> rowExponent{};  // D(r, r) = 2^-rowExponent[r]
+
+    // A^-1 y as S^-1 (D y): the powers of two go into y, so that no entry of
+    // the inverse loses digits below the normal range. Nothing when a value
+    // leaves the double range.
+    [[nodiscard]] std::optional<Vector> solve(const Vector& y) const;
 };
 [[nodiscard]] PivotedInverse InvertPivoted(const Matrix& a);
 
