@@ -1,8 +1,11 @@
 # Build helpers shared by every target of the project.
 
-# Strict warnings for one of our own targets.
+# Strict warnings for one of our own targets; errors with VELMORA_WERROR.
 function(velmora_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+    if(VELMORA_WERROR)
+        target_compile_options(${target} PRIVATE -Werror)
+    endif()
 endfunction()
 
 # A library of src/: sources, include root at src/, warnings.

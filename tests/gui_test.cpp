@@ -542,6 +542,20 @@ TEST_F(Gui, MembersOutsideTheArraysDoNotExist) {
     EXPECT_NO_THROW((void)form().field(txtMinMat(66)));
 }
 
+// Task switchers match the window to its menu entry by the desktop file name
+// and show its icon: the installed drawing, rendered (so the SVG icon engine
+// is there), with the window's mint field inside its edge and a black bracket.
+TEST_F(Gui, WindowCarriesTheApplicationsIconAndDesktopEntry) {
+    EXPECT_EQ(QGuiApplication::desktopFileName().toStdString(), "org.example.Velmora");
+    const QIcon icon = form().windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    const QImage small = icon.pixmap(QSize(16, 16), 1.0).toImage();
+    ASSERT_EQ(small.size(), QSize(16, 16));
+    const design::Rgb mint = design::kPictureGreen;
+    EXPECT_EQ(small.pixelColor(8, 1), QColor(mint.red, mint.green, mint.blue));
+    EXPECT_EQ(small.pixelColor(2, 8), QColor(Qt::black));
+}
+
 }  // namespace
 }  // namespace velmora
 

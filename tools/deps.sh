@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libgmp-dev libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-liberation2 fonts-dejavu-core
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

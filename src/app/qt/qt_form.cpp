@@ -14,6 +14,7 @@
 #include <limits>
 
 #include "app/design.h"
+#include "app/qt/app_identity.h"
 #include "app/qt/field_edit.h"
 #include "app/qt/twips.h"
 
@@ -102,6 +103,7 @@ void QtForm::prepareApplication() {
         QApplication::setStyle(fusion);
     }
     InstallFontSubstitutes();
+    SetDesktopIdentity();
 }
 
 QtForm::QtForm(QWidget* parent) : QWidget(parent, Qt::Window) {

@@ -35,8 +35,8 @@ public:
     QtForm& operator=(const QtForm&) = delete;
 
     // Settings for the whole application, before any widget exists: a fixed
-    // style (so that every style paints the fixed-size fields alike) and the
-    // font substitutes.
+    // style (so that every style paints the fixed-size fields alike), the
+    // font substitutes, the desktop file name and the window icon.
     static void prepareApplication();
 
     // Form
