@@ -11,8 +11,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <functional>
 #include <memory>
 #include <string>
@@ -22,6 +25,13 @@
 #include "app/qt/field_edit.h"
 #include "app/qt/qt_form.h"
 #include "app/qt/twips.h"
+
+QT_BEGIN_NAMESPACE
+// Test failures print the text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
 
 namespace velmora {
 namespace {
@@ -488,11 +498,175 @@ TEST_F(Gui, AZeroDeterminantIsReportedAndTheIdentityStays) {
     EXPECT_EQ(form().text(txtSol(1)), "");
 }
 
+// Asks the field for its tooltip, as hovering does.
+QString ToolTipOf(QWidget* widget) {
+    QToolTip::hideText();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+    QHelpEvent request(QEvent::ToolTip, widget->rect().center(),
+                       widget->mapToGlobal(widget->rect().center()));
+    QCoreApplication::sendEvent(widget, &request);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
 TEST_F(Gui, ANumberTooLongForItsFieldShowsWholeInItsTooltip) {
+    focus(form().solveButton());
     form().setText(txtSol(1), "1.23456789012346E+15");
-    EXPECT_EQ(edit(txtSol(1))->toolTip(), "1.23456789012346E+15");
+    EXPECT_EQ(ToolTipOf(edit(txtSol(1))), "1.23456789012346E+15");
     form().setText(txtSol(1), "4");
-    EXPECT_EQ(edit(txtSol(1))->toolTip(), "");
+    EXPECT_EQ(ToolTipOf(edit(txtSol(1))), "");
+    // With the focus, the whole text may not fit between the edit's margins.
+    form().setText(txtMat(11), "-123456.789");
+    focus(edit(txtMat(11)));
+    EXPECT_EQ(ToolTipOf(edit(txtMat(11))), "-123456.789");
+}
+
+// The widest text in the inside of a field's frame, in the field's font.
+int InsideWidth(const FieldEdit* field) {
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    return field->width() - 2 * option.lineWidth;
+}
+
+struct LongNumber {
+    FieldId id;
+    const char* text;
+    const char* shown;  // in 8-point Liberation Sans, as deps.sh installs it
+};
+
+TEST_F(Gui, LongNumbersShowRoundedInEveryKindOfField) {
+    enterDimension("6");
+    focus(form().solveButton());
+    const std::vector<LongNumber> rows = {
+        {txtMat(11), "-123456.789", "-1E+05"},
+        {txtMat(66), "0.333333333333333", "0.3333"},
+        {txtY(6), "-654321.987", "-7E+05"},
+        {txtSol(1), "0.666666666666667", "0.6667"},
+        {txtDeterminant, "5.3613458186804E+34", "5.36E+34"},
+        {txtIM(11), "-12345.679", "-12345.7"},  // bold
+        {txtMinMat(11), "5.3613458186804E+34", "5E+34"},
+        {txtMinMat(66), "-2.3456789E+33", "-2E+33"},
+        {txtMatSize, "123456", "##"},  // not even 1E+05 fits
+    };
+    for (const LongNumber& row : rows) {
+        SCOPED_TRACE(row.text);
+        form().setText(row.id, row.text);
+        FieldEdit* field = edit(row.id);
+        EXPECT_EQ(field->shownText(), row.shown);
+        EXPECT_TRUE(field->textHidden());
+        EXPECT_LE(field->fontMetrics().horizontalAdvance(field->shownText()), InsideWidth(field));
+        // Everything but the drawing keeps the whole text.
+        EXPECT_EQ(form().text(row.id), row.text);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(field)->text(QAccessible::Value), row.text);
+    }
+}
+
+TEST_F(Gui, AFieldWithTheFocusShowsAndEditsItsWholeText) {
+    form().setText(txtMat(12), "0.333333333333333");
+    focus(edit(txtMat(12)));
+    EXPECT_EQ(edit(txtMat(12))->shownText(), "0.333333333333333");
+    QTest::keyClick(focused(), Qt::Key_End);
+    QTest::keyClicks(focused(), "9");
+    EXPECT_EQ(form().text(txtMat(12)), "0.3333333333333339");
+    tab();
+    EXPECT_EQ(edit(txtMat(12))->shownText(), "0.3333");
+}
+
+TEST_F(Gui, TextsThatFitAreShownWholeAndOtherTextsCut) {
+    focus(form().solveButton());
+    form().setText(txtSol(2), "-12.5");
+    EXPECT_EQ(edit(txtSol(2))->shownText(), "-12.5");
+    EXPECT_FALSE(edit(txtSol(2))->textHidden());
+    form().setText(txtSol(2), "12abcdefgh");
+    EXPECT_TRUE(QStringLiteral("12abcdefgh").startsWith(edit(txtSol(2))->shownText()));
+    EXPECT_LT(edit(txtSol(2))->shownText().size(), 10);
+    EXPECT_TRUE(edit(txtSol(2))->textHidden());
+}
+
+bool IsDark(QColor colour) {
+    return colour.red() < 80 && colour.green() < 80 && colour.blue() < 80;
+}
+
+TEST_F(Gui, ARoundedNumberIsMarkedAndDrawnToTheRightEdge) {
+    focus(form().solveButton());
+    FieldEdit* field = edit(txtSol(1));
+    const QPoint corner(2, 2);  // inside the one-pixel frame
+    form().setText(txtSol(1), "2");
+    const QColor background = field->grab().toImage().pixelColor(corner);
+    form().setText(txtSol(1), "0.333333333333333");
+    const QImage image = field->grab().toImage();
+    const QColor mark = image.pixelColor(corner);
+    EXPECT_NE(mark, background);
+    EXPECT_GT(mark.red(), 2 * mark.green());  // red
+    // The last digit ends at the frame, not at QLineEdit's inner margin.
+    int rightmost = -1;
+    for (int x = 0; x < image.width() - 1; ++x) {
+        for (int y = 3; y < image.height() - 3; ++y) {
+            if (IsDark(image.pixelColor(x, y))) {
+                rightmost = x;
+            }
+        }
+    }
+    EXPECT_GE(rightmost, image.width() - 4);
+}
+
+// A desktop theme's dark palette, in force while it lives.
+class DarkDesktop {
+public:
+    DarkDesktop() : m_saved(QApplication::palette()) {
+        QPalette dark(QColor(60, 60, 60), QColor(40, 40, 40));  // light text on dark
+        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+    }
+    ~DarkDesktop() { QApplication::setPalette(m_saved); }
+    DarkDesktop(const DarkDesktop&) = delete;
+    DarkDesktop& operator=(const DarkDesktop&) = delete;
+
+private:
+    QPalette m_saved;
+};
+
+// How many pixels of the widget are near black, and how many near white;
+// `skip` pixels at the left are left out.
+std::pair<int, int> DarkAndLightPixels(QWidget* widget, int skip = 0) {
+    const QImage image = widget->grab().toImage();
+    int dark = 0;
+    int light = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = skip; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            dark += IsDark(colour) ? 1 : 0;
+            light += colour.red() > 225 && colour.green() > 225 && colour.blue() > 225 ? 1 : 0;
+        }
+    }
+    return {dark, light};
+}
+
+TEST(Colours, ADarkDesktopPaletteLeavesTheWindowBlackOnLight) {
+    const DarkDesktop desktop;
+    ASSERT_GT(QApplication::palette().color(QPalette::WindowText).lightness(), 200);
+    QtForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    // Labels and option captions on the mint picture, which has no white;
+    // the option's round indicator, left of its caption, is white inside.
+    const std::pair<QWidget*, int> texts[] = {
+        {form.label(6), 0}, {form.label(3), 0}, {form.option(0), 20}};
+    for (const auto& [widget, skip] : texts) {
+        const auto [dark, light] = DarkAndLightPixels(widget, skip);
+        EXPECT_GT(dark, 20) << widget->accessibleName().toStdString();
+        EXPECT_EQ(light, 0) << widget->accessibleName().toStdString();
+    }
+    // The button is light, with black text.
+    const QImage button = form.solveButton()->grab().toImage();
+    EXPECT_GT(button.pixelColor(6, button.height() / 2).lightness(), 200);
+    EXPECT_GT(DarkAndLightPixels(form.solveButton()).first, 10);
+    // A field: white with black text.
+    form.setText(txtMat(11), "888");
+    const QImage field = form.field(txtMat(11))->grab().toImage();
+    EXPECT_EQ(field.pixelColor(4, field.height() / 2), QColor(Qt::white));
+    EXPECT_GT(DarkAndLightPixels(form.field(txtMat(11))).first, 10);
 }
 
 std::string AccessibleName(QWidget* widget) {

@@ -1,7 +1,10 @@
 #include "app/qt/field_edit.h"
 
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 
 namespace velmora {
@@ -19,15 +22,53 @@ bool IsFocusMove(Qt::FocusReason reason) {
     }
 }
 
-FieldEdit::FieldEdit(FieldId id, QWidget* parent) : QLineEdit(parent), m_id(id) {
-    connect(this, &QLineEdit::textChanged, this, &FieldEdit::updateToolTip);
+FieldEdit::FieldEdit(FieldId id, QWidget* parent) : QLineEdit(parent), m_id(id) {}
+
+QStyleOptionFrame FieldEdit::frameOption() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    return option;
 }
 
-void FieldEdit::updateToolTip() {
+ShownText FieldEdit::fitted() const {
+    const QStyleOptionFrame option = frameOption();
+    return FitToWidth(text(), option.fontMetrics, TextArea(option, this).width());
+}
+
+QString FieldEdit::shownText() const {
+    return hasFocus() ? text() : fitted().text;
+}
+
+bool FieldEdit::textHidden() const {
+    if (!hasFocus()) {
+        return fitted().marked;
+    }
     constexpr int kInnerMargins = 4;  // QLineEdit keeps 2 pixels free on either side
-    const bool clipped =
-        fontMetrics().horizontalAdvance(text()) > contentsRect().width() - kInnerMargins;
-    setToolTip(clipped ? text() : QString());
+    return fontMetrics().horizontalAdvance(text()) >
+           TextArea(frameOption(), this).width() - kInnerMargins;
+}
+
+bool FieldEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        // The whole text, when the field shows only part of it.
+        if (textHidden()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void FieldEdit::paintEvent(QPaintEvent* event) {
+    if (hasFocus()) {
+        QLineEdit::paintEvent(event);  // the real text, to edit and select
+        return;
+    }
+    QPainter painter(this);
+    PaintField(painter, frameOption(), this, fitted(), alignment());
 }
 
 void FieldEdit::selectRange(int start, int length) {

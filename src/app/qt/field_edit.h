@@ -2,10 +2,14 @@
 
 // A text field of the window: a single-line edit that reports when the
 // keyboard focus really arrives or leaves, as the window's got-focus and
-// lost-focus handlers expect.
+// lost-focus handlers expect. Without the focus it draws its text fitted
+// to its width (a number rounded, another text cut, and marked so); its
+// text itself, which the program, copy and screen readers get, stays whole.
 
 #include <QLineEdit>
+#include <QStyleOptionFrame>
 
+#include "app/qt/field_painting.h"
 #include "form/form.h"
 
 namespace velmora {
@@ -30,18 +34,26 @@ public:
     // so that a selection made afterwards is the one that stays.
     void takeFocus();
 
+    // What the field draws: its text while it has the focus, otherwise the
+    // text fitted to the inside of its frame.
+    [[nodiscard]] QString shownText() const;
+    // Whether what it draws leaves part of its text unseen.
+    [[nodiscard]] bool textHidden() const;
+
 signals:
     void gotFocus(velmora::FieldId id);
     void lostFocus(velmora::FieldId id);
 
 protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    // A number longer than the narrow field shows whole in its tooltip.
-    void updateToolTip();
+    [[nodiscard]] QStyleOptionFrame frameOption() const;
+    [[nodiscard]] ShownText fitted() const;
 
     FieldId m_id;
     // Whether the logic last saw the focus arrive here and not leave. A

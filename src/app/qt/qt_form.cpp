@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
@@ -66,6 +67,19 @@ void InstallFontSubstitutes() {
     substitute(QStringLiteral("Arial Black"), {QStringLiteral("DejaVu Sans")});
 }
 
+// The window's own colours, whatever the desktop's theme: black text on
+// white fields and on the picture, a light button with black text. Every
+// role the window uses is set here, so none comes from the desktop.
+QPalette WindowPalette() {
+    const QColor button(239, 239, 239);
+    QPalette palette(button, ToQColor(design::kPictureGreen));  // light: black text, white base
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::PlaceholderText, Qt::darkGray);
+    return palette;
+}
+
 void SetColour(QWidget* widget, QPalette::ColorRole role, QColor colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);  // in every colour group: active, inactive, disabled
@@ -116,6 +130,8 @@ QtForm::QtForm(QWidget* parent) : QWidget(parent, Qt::Window) {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(Pixels(design::kClientWidth), Pixels(design::kClientHeight));
     setFont(ToQFont(design::kDefaultFont));
+    // Message boxes and menus are windows of their own and keep the desktop's.
+    setPalette(WindowPalette());
     m_background = RenderBackground(devicePixelRatioF());
 
     buildFields();

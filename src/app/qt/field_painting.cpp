@@ -1,0 +1,69 @@
+#include "app/qt/field_painting.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QWidget>
+
+#include "fitting/fit_text.h"
+
+namespace velmora {
+
+namespace {
+
+// The mark: a small dark red triangle in the top left corner, above the
+// digits, so that it never takes the place of one.
+constexpr int kMarkSize = 4;  // pixels along either edge
+const QColor kMarkColour(176, 0, 0);
+
+}  // namespace
+
+ShownText FitToWidth(const QString& text, const QFontMetrics& metrics, int width) {
+    const FittedText fitted = FitText(text.toStdString(), [&metrics, width](std::string_view s) {
+        return metrics.horizontalAdvance(
+                   QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()))) <= width;
+    });
+    return {QString::fromStdString(fitted.text), fitted.shortened()};
+}
+
+QRect TextArea(const QStyleOptionFrame& option, const QWidget* widget) {
+    const QStyle* style = widget->style();
+    return style->subElementRect(QStyle::SE_LineEditContents, &option, widget);
+}
+
+void PaintField(QPainter& painter, const QStyleOptionFrame& option, const QWidget* widget,
+                const ShownText& shown, Qt::Alignment alignment) {
+    widget->style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, widget);
+
+    const QRect area = TextArea(option, widget);
+    const QFontMetrics& metrics = option.fontMetrics;
+    const int advance = metrics.horizontalAdvance(shown.text);
+    int x = area.left();
+    if (alignment & Qt::AlignRight) {
+        x = area.left() + area.width() - advance;
+    } else if (alignment & Qt::AlignHCenter) {
+        x = area.left() + (area.width() - advance) / 2;
+    }
+    // The same baseline as QLineEdit's: one pixel of vertical margin, the
+    // line centred in what is left.
+    constexpr int kVerticalMargin = 1;
+    const int lineHeight = area.height() - 2 * kVerticalMargin;
+    const int top = area.top() + kVerticalMargin + (lineHeight - metrics.height() + 1) / 2;
+    painter.setFont(widget->font());
+    painter.setPen(option.palette.color(QPalette::Text));
+    painter.setClipRect(area);
+    painter.drawText(QPoint(x, top + metrics.ascent()), shown.text);
+
+    if (shown.marked) {
+        const QPoint corner = area.topLeft();
+        const QPolygon triangle{corner, corner + QPoint(kMarkSize, 0),
+                                corner + QPoint(0, kMarkSize)};
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kMarkColour);
+        painter.drawPolygon(triangle);
+    }
+}
+
+}  // namespace velmora
