@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/design.h"
+#include "blocktext/block_text.h"
 #include "determinant/coefficients.h"
 #include "determinant/minors.h"
 #include "form/reset_outputs.h"
@@ -148,6 +149,7 @@ void frmVLMain::txtY_GotFocus(int index) {
 }
 
 void frmVLMain::cmdSolve_Click() {
+    m_pasteUndo.reset();
     try {
         velmora::cmdSolve_Click(m_form, m_n);
     } catch (const CoefficientError& e) {
@@ -158,6 +160,7 @@ void frmVLMain::cmdSolve_Click() {
 }
 
 void frmVLMain::optMat_Click(int index) {
+    m_pasteUndo.reset();
     try {
         velmora::optMat_Click(m_form, m_n, index);
     } catch (const CoefficientError& e) {
@@ -165,6 +168,110 @@ void frmVLMain::optMat_Click(int index) {
     } catch (const ArithmeticOverflow&) {
         ReportOverflow();
     }
+}
+
+bool frmVLMain::PasteBlock(FieldId id, std::string_view text) {
+    if (id.field != Field::txtMat && id.field != Field::txtY) {
+        return false;
+    }
+    const std::optional<TextBlock> block = ParseBlock(text);
+    if (!block) {
+        return false;
+    }
+    const int rows = static_cast<int>(block->size());
+    const int width = BlockWidth(*block);
+    const bool intoVector = id.field == Field::txtY;
+    const int top = intoVector ? id.index : id.index / 10;
+    const int left = intoVector ? 0 : id.index % 10;
+
+    // A square or augmented block of another size, pasted into the top-left
+    // cell, brings its own dimension.
+    const bool resize = !intoVector && top == 1 && left == 1 && rows >= 2 &&
+                        rows <= kLargestDimension && (width == rows || width == rows + 1) &&
+                        rows != m_n;
+    const int n = resize ? rows : m_n;
+    // [A | y]: one column more than N, from the first column on.
+    const bool augmented = !intoVector && left == 1 && width == n + 1;
+    const bool fits =
+        top + rows - 1 <= n && (intoVector ? width <= 1 : augmented || left + width - 1 <= n);
+    if (!fits) {
+        m_form.showMessage("The pasted block does not fit", "Paste ERROR");
+        return true;
+    }
+
+    PasteUndo undo;
+    if (resize) {
+        undo.dimension = m_form.text(txtMatSize);
+        m_form.setText(txtMatSize, WholeNumberText(static_cast<std::int16_t>(n)));
+        txtMatSize_LostFocus();
+    }
+    for (int i = 0; i < rows; ++i) {
+        const std::vector<std::string>& cells = (*block)[static_cast<std::size_t>(i)];
+        for (int j = 0; j < static_cast<int>(cells.size()); ++j) {
+            const int row = top + i;
+            const FieldId cell =
+                intoVector || (augmented && j == n) ? txtY(row) : txtMat(10 * row + left + j);
+            undo.cells.emplace_back(cell, m_form.text(cell));
+            m_form.setText(cell, cells[static_cast<std::size_t>(j)]);
+        }
+    }
+    m_pasteUndo = std::move(undo);
+    return true;
+}
+
+bool frmVLMain::UndoPaste() {
+    if (!m_pasteUndo) {
+        return false;
+    }
+    const PasteUndo undo = std::move(*m_pasteUndo);
+    m_pasteUndo.reset();
+    if (undo.dimension) {
+        m_form.setText(txtMatSize, *undo.dimension);
+        txtMatSize_LostFocus();
+    }
+    for (const auto& [cell, text] : undo.cells) {
+        m_form.setText(cell, text);
+    }
+    return true;
+}
+
+void frmVLMain::Field_Edited() {
+    m_pasteUndo.reset();
+}
+
+std::optional<std::string> frmVLMain::GridText(FieldId id) const {
+    const Field grid = id.field;
+    const bool square = grid == Field::txtMat || grid == Field::txtIM || grid == Field::txtMinMat;
+    if (!square && grid != Field::txtY && grid != Field::txtSol) {
+        return std::nullopt;
+    }
+    TextBlock block(static_cast<std::size_t>(m_n));
+    for (int r = 1; r <= m_n; ++r) {
+        std::vector<std::string>& row = block[static_cast<std::size_t>(r - 1)];
+        for (int c = 1; square && c <= m_n; ++c) {
+            row.push_back(m_form.text({grid, 10 * r + c}));
+        }
+        if (grid == Field::txtMat) {
+            row.push_back(m_form.text(txtY(r)));
+        } else if (!square) {
+            row.push_back(m_form.text({grid, r}));
+        }
+    }
+    return BlockText(block);
+}
+
+std::optional<std::string> frmVLMain::FullInverseText() const {
+    const std::optional<Matrix> inverse = m_form.fullInverse();
+    if (!inverse) {
+        return std::nullopt;
+    }
+    TextBlock block(static_cast<std::size_t>(inverse->rows()));
+    for (int r = 1; r <= inverse->rows(); ++r) {
+        for (int c = 1; c <= inverse->cols(); ++c) {
+            block[static_cast<std::size_t>(r - 1)].push_back(NumberText((*inverse)(r, c)));
+        }
+    }
+    return BlockText(block);
 }
 
 void frmVLMain::ReportCoefficient(const CoefficientError& error) {

@@ -7,6 +7,11 @@
 // box here, and no exception leaves a handler.
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "determinant/coefficients.h"
 #include "form/form.h"
@@ -25,6 +30,29 @@ public:
     void cmdSolve_Click();
     void optMat_Click(int index);
 
+    // A text pasted into a field, by any means. A block fills cells (after
+    // applying its dimension, when a square or augmented block of another
+    // size goes into the top-left cell) or, when it does not fit, changes
+    // nothing and says so; either way it is true. False when the text is no
+    // block or the field takes none: the text then goes in as one text.
+    bool PasteBlock(FieldId id, std::string_view text);
+    // Puts back every cell and the dimension the last block paste changed;
+    // the results stay as they are. False when there is no such paste to
+    // undo: since it, the user has edited a field, or a Solve or an option
+    // has computed results from the pasted cells.
+    bool UndoPaste();
+    [[nodiscard]] bool CanUndoPaste() const { return m_pasteUndo.has_value(); }
+    // The user has changed a field's text himself.
+    void Field_Edited();
+
+    // The visible N x N grid a field belongs to, as tab-separated rows of the
+    // fields' texts: the coefficients with the vector as a last column, the
+    // vector and the solution row as one column. Nothing outside a grid.
+    [[nodiscard]] std::optional<std::string> GridText(FieldId id) const;
+    // The unrounded inverse of the last Solve at 15 significant digits, in
+    // the same form; nothing once the results have been reset.
+    [[nodiscard]] std::optional<std::string> FullInverseText() const;
+
     [[nodiscard]] std::int16_t n() const noexcept { return m_n; }
 
 private:
@@ -36,8 +64,16 @@ private:
     void ReportCoefficient(const CoefficientError& error);
     void ReportOverflow();
 
+    // What a block paste changed: each cell with its text before, and the
+    // dimension field's text before, when the paste applied a dimension.
+    struct PasteUndo {
+        std::vector<std::pair<FieldId, std::string>> cells;
+        std::optional<std::string> dimension;
+    };
+
     Form& m_form;
     std::int16_t m_n = 0;
+    std::optional<PasteUndo> m_pasteUndo;
 };
 
 }  // namespace velmora

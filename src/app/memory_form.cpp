@@ -86,6 +86,14 @@ void MemoryForm::showMessage(std::string_view prompt, std::string_view title) {
     m_messages.push_back({std::string(prompt), std::string(title)});
 }
 
+void MemoryForm::setFullInverse(std::optional<Matrix> inverse) {
+    m_fullInverse = inverse;
+}
+
+std::optional<Matrix> MemoryForm::fullInverse() const {
+    return m_fullInverse;
+}
+
 const MemoryForm::FieldState& MemoryForm::field(FieldId id) const {
     return state(id);
 }

@@ -51,6 +51,8 @@ public:
     void setLine(LineId id, LineEnds ends) override;
     [[nodiscard]] bool isOptionSelected(int index) const override;
     void showMessage(std::string_view prompt, std::string_view title) override;
+    void setFullInverse(std::optional<Matrix> inverse) override;
+    [[nodiscard]] std::optional<Matrix> fullInverse() const override;
 
     // For tests. Asking for a member an array does not have throws
     // std::out_of_range, as every Form operation on one does.
@@ -75,6 +77,7 @@ private:
     int m_selectedOption = 0;
     std::vector<Message> m_messages;
     std::optional<FieldId> m_focus;
+    std::optional<Matrix> m_fullInverse;
 };
 
 }  // namespace velmora

@@ -5,8 +5,11 @@
 // widgets, MemoryForm with plain data for the logic tests. Keep it this small:
 // it is exactly what the computations need of the window.
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "determinant/matrix.h"
 
 namespace velmora {
 
@@ -67,6 +70,11 @@ public:
 
     // A modal box with one OK button and no icon; returns when it is closed.
     virtual void showMessage(std::string_view prompt, std::string_view title) = 0;
+
+    // The inverse of the last Solve, unrounded, that the window keeps for
+    // copying at full precision; nothing once the results have been reset.
+    virtual void setFullInverse(std::optional<Matrix> inverse) = 0;
+    [[nodiscard]] virtual std::optional<Matrix> fullInverse() const = 0;
 
 protected:
     Form() = default;

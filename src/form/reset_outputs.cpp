@@ -18,6 +18,7 @@ void ResetOutputs(Form& form, std::int16_t n) {
         form.setText(txtDetRow(i), "");
     }
     form.setText(txtDeterminant, "");
+    form.setFullInverse(std::nullopt);
 }
 
 }  // namespace velmora

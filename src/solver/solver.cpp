@@ -94,6 +94,7 @@ void cmdSolve_Click(Form& form, std::int16_t n) {
             form.setText(txtIM(10 * j + i), ThreeDecimals(solution->inverse(j, i)));
         }
     }
+    form.setFullInverse(solution->inverse);
     for (int r = 1; r <= size; ++r) {
         form.setText(txtSol(r), NumberText(SnapToWhole(solution->x(r))));
     }

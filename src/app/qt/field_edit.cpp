@@ -48,11 +48,20 @@ bool FieldEdit::textHidden() const {
            TextArea(frameOption(), this).width() - kInnerMargins;
 }
 
+QString FieldEdit::toolTipText() const {
+    // The whole text, when the field shows only part of it, and the precise
+    // value below the text.
+    if (!m_preciseText.isEmpty()) {
+        return text() + QLatin1Char('\n') + m_preciseText;
+    }
+    return textHidden() ? text() : QString();
+}
+
 bool FieldEdit::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
-        // The whole text, when the field shows only part of it.
-        if (textHidden()) {
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        const QString tip = toolTipText();
+        if (!tip.isEmpty()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), tip, this);
         } else {
             QToolTip::hideText();
             event->ignore();

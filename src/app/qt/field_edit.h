@@ -39,6 +39,10 @@ public:
     [[nodiscard]] QString shownText() const;
     // Whether what it draws leaves part of its text unseen.
     [[nodiscard]] bool textHidden() const;
+    // A more precise value behind the text, which the tooltip adds below
+    // it; empty for none.
+    void setPreciseText(const QString& text) { m_preciseText = text; }
+    [[nodiscard]] QString toolTipText() const;
 
 signals:
     void gotFocus(velmora::FieldId id);
@@ -56,6 +60,7 @@ private:
     [[nodiscard]] ShownText fitted() const;
 
     FieldId m_id;
+    QString m_preciseText;
     // Whether the logic last saw the focus arrive here and not leave. A
     // focus that comes back to such a field with the window's activation is
     // no arrival; one that reaches another field that way is (the window's

@@ -18,6 +18,7 @@
 #include "app/qt/app_identity.h"
 #include "app/qt/field_edit.h"
 #include "app/qt/twips.h"
+#include "numtext/numtext.h"
 
 // The picture is compiled into this static library, where nothing would
 // otherwise reference it; registering it keeps it in the program.
@@ -320,6 +321,20 @@ void QtForm::showMessage(std::string_view prompt, std::string_view title) {
     QMessageBox box(QMessageBox::NoIcon, ToQString(title), ToQString(prompt), QMessageBox::Ok,
                     this);
     (void)box.exec();  // the answer is never used
+}
+
+void QtForm::setFullInverse(std::optional<Matrix> inverse) {
+    m_fullInverse = inverse;
+    for (const int k : design::Members(Field::txtIM)) {
+        const int r = k / 10;
+        const int c = k % 10;
+        const bool held = inverse && r <= inverse->rows() && c <= inverse->cols();
+        field(txtIM(k))->setPreciseText(held ? ToQString(NumberText((*inverse)(r, c))) : QString());
+    }
+}
+
+std::optional<Matrix> QtForm::fullInverse() const {
+    return m_fullInverse;
 }
 
 void QtForm::paintEvent(QPaintEvent* /*event*/) {

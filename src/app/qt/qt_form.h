@@ -52,6 +52,8 @@ public:
     void setLine(LineId id, LineEnds ends) override;
     [[nodiscard]] bool isOptionSelected(int index) const override;
     void showMessage(std::string_view prompt, std::string_view title) override;
+    void setFullInverse(std::optional<Matrix> inverse) override;
+    [[nodiscard]] std::optional<Matrix> fullInverse() const override;
     using QWidget::setFocus;
     using QWidget::setVisible;
 
@@ -92,6 +94,7 @@ private:
     QButtonGroup* m_optionGroup = nullptr;
     QPushButton* m_solve = nullptr;
     QPixmap m_background;
+    std::optional<Matrix> m_fullInverse;
     frmVLMain m_logic{*this};
 };
 
