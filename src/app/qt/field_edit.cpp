@@ -1,7 +1,15 @@
 #include "app/qt/field_edit.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDropEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -22,7 +30,27 @@ bool IsFocusMove(Qt::FocusReason reason) {
     }
 }
 
-FieldEdit::FieldEdit(FieldId id, QWidget* parent) : QLineEdit(parent), m_id(id) {}
+namespace {
+
+// Qt's own entry of a line edit's context menu. They carry no names, so
+// they are known by their text as Qt translates it; the entry is given the
+// name later Qt versions give it.
+QAction* StandardEntry(const QMenu* menu, const char* text, const QString& name) {
+    const QString wanted = QCoreApplication::translate("QLineEdit", text);
+    for (QAction* action : menu->actions()) {
+        if (action->objectName() == name ||
+            action->text().section(QLatin1Char('\t'), 0, 0) == wanted) {
+            action->setObjectName(name);
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+FieldEdit::FieldEdit(FieldId id, FieldHost& host, QWidget* parent)
+    : QLineEdit(parent), m_id(id), m_host(host) {}
 
 QStyleOptionFrame FieldEdit::frameOption() const {
     QStyleOptionFrame option;
@@ -136,6 +164,98 @@ void FieldEdit::mousePressEvent(QMouseEvent* event) {
         setSelection(m_pendingStart, m_pendingLength);
         m_pendingStart = -1;
     }
+}
+
+bool FieldEdit::pasteBlock(const QString& text) {
+    return !isReadOnly() && m_host.pasteBlock(m_id, text);
+}
+
+bool FieldEdit::pasteBlockFrom(QClipboard::Mode mode) {
+    return pasteBlock(QGuiApplication::clipboard()->text(mode));
+}
+
+void FieldEdit::pasteOrInsert() {
+    if (!pasteBlockFrom(QClipboard::Clipboard)) {
+        paste();
+    }
+}
+
+void FieldEdit::undoPasteOrEdit() {
+    // A block paste changed no text of the edit's own history: its undo
+    // comes first while it is the last change.
+    if (isReadOnly() || !m_host.undoBlockPaste()) {
+        undo();
+    }
+}
+
+void FieldEdit::keyPressEvent(QKeyEvent* event) {
+    const bool menuKey = event->key() == Qt::Key_Menu ||
+                         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    if (menuKey) {
+        openContextMenu();
+        event->accept();
+        return;
+    }
+    const bool pasteKey =
+        event->matches(QKeySequence::Paste) ||
+        (event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier);
+    if (pasteKey && pasteBlockFrom(QClipboard::Clipboard)) {
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::Undo) && !isReadOnly() && m_host.undoBlockPaste()) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void FieldEdit::mouseReleaseEvent(QMouseEvent* event) {
+    // The middle button pastes the X11 selection where there is one.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() &&
+        pasteBlockFrom(QClipboard::Selection)) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void FieldEdit::dropEvent(QDropEvent* event) {
+    const QMimeData* data = event->mimeData();
+    if (data->hasText() && pasteBlock(data->text())) {
+        // The drop cursor goes, as when the drag leaves; a copy, so that a
+        // drag from a field never loses its text.
+        QDragLeaveEvent leave;
+        QLineEdit::dragLeaveEvent(&leave);
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+        return;
+    }
+    QLineEdit::dropEvent(event);
+}
+
+void FieldEdit::openContextMenu() {
+    const QPoint at = cursorRect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, at, mapToGlobal(at));
+    contextMenuEvent(&request);
+}
+
+void FieldEdit::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    // Qt's own Undo and Paste, taking the window's way for a block.
+    if (QAction* undoAction = StandardEntry(menu, "&Undo", QStringLiteral("edit-undo"))) {
+        undoAction->setEnabled(isUndoAvailable() || m_host.canUndoBlockPaste());
+        QObject::disconnect(undoAction, &QAction::triggered, this, nullptr);
+        connect(undoAction, &QAction::triggered, this, &FieldEdit::undoPasteOrEdit);
+    }
+    if (QAction* pasteAction = StandardEntry(menu, "&Paste", QStringLiteral("edit-paste"))) {
+        QObject::disconnect(pasteAction, &QAction::triggered, this, nullptr);
+        connect(pasteAction, &QAction::triggered, this, &FieldEdit::pasteOrInsert);
+    }
+    m_host.addMenuEntries(m_id, menu);
+    menu->popup(event->globalPos());
+    event->accept();
 }
 
 }  // namespace velmora

@@ -5,12 +5,17 @@
 // lost-focus handlers expect. Without the focus it draws its text fitted
 // to its width (a number rounded, another text cut, and marked so); its
 // text itself, which the program, copy and screen readers get, stays whole.
+// Every way of pasting (keys, the middle button, the context menu, a drop)
+// first offers the text to the window as a block of cells.
 
+#include <QClipboard>
 #include <QLineEdit>
 #include <QStyleOptionFrame>
 
 #include "app/qt/field_painting.h"
 #include "form/form.h"
+
+class QMenu;
 
 namespace velmora {
 
@@ -19,11 +24,30 @@ namespace velmora {
 // message box taking the focus changes nothing the logic sees.
 [[nodiscard]] bool IsFocusMove(Qt::FocusReason reason);
 
+// What a field asks of its window beyond editing its own text.
+class FieldHost {
+public:
+    // A text pasted into the field; true when the window took it as a block,
+    // false when the field inserts it as one text.
+    virtual bool pasteBlock(FieldId id, const QString& text) = 0;
+    // Undoes the last block paste; false when there is none to undo.
+    virtual bool undoBlockPaste() = 0;
+    [[nodiscard]] virtual bool canUndoBlockPaste() const = 0;
+    // Adds the window's own entries to the field's context menu.
+    virtual void addMenuEntries(FieldId id, QMenu* menu) = 0;
+
+protected:
+    FieldHost() = default;
+    FieldHost(const FieldHost&) = default;
+    FieldHost& operator=(const FieldHost&) = default;
+    ~FieldHost() = default;
+};
+
 class FieldEdit final : public QLineEdit {
     Q_OBJECT
 
 public:
-    FieldEdit(FieldId id, QWidget* parent);
+    FieldEdit(FieldId id, FieldHost& host, QWidget* parent);
 
     [[nodiscard]] FieldId id() const { return m_id; }
 
@@ -54,12 +78,24 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     [[nodiscard]] QStyleOptionFrame frameOption() const;
     [[nodiscard]] ShownText fitted() const;
+    // Offers a pasted text to the window as a block; true when it took it.
+    bool pasteBlock(const QString& text);
+    bool pasteBlockFrom(QClipboard::Mode mode);
+    // Paste and Undo, as the keys and the context menu run them.
+    void pasteOrInsert();
+    void undoPasteOrEdit();
+    void openContextMenu();
 
     FieldId m_id;
+    FieldHost& m_host;
     QString m_preciseText;
     // Whether the logic last saw the focus arrive here and not leave. A
     // focus that comes back to such a field with the window's activation is

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QClipboard>
 #include <QFont>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
@@ -159,7 +161,7 @@ void QtForm::buildFields() {
         const QFont font = ToQFont(spec.font);
         for (const int k : design::Members(spec.field)) {
             const FieldId id{spec.field, k};
-            auto* edit = new FieldEdit(id, this);
+            auto* edit = new FieldEdit(id, *this, this);
             m_fields[static_cast<std::size_t>(id.field)][static_cast<std::size_t>(k)] = edit;
             edit->setGeometry(ToPixels(design::DesignRect(id)));
             edit->setFont(font);
@@ -178,6 +180,7 @@ void QtForm::buildFields() {
             }
             connect(edit, &FieldEdit::gotFocus, this, &QtForm::onGotFocus);
             connect(edit, &FieldEdit::lostFocus, this, &QtForm::onLostFocus);
+            connect(edit, &FieldEdit::textEdited, this, &QtForm::onTextEdited);
         }
     }
 }
@@ -384,6 +387,45 @@ void QtForm::onOptionToggled(int index, bool checked) {
         return;  // the other member's toggle reports the selection
     }
     run([this, index] { m_logic.optMat_Click(index); });
+}
+
+void QtForm::onTextEdited() {
+    m_logic.Field_Edited();
+}
+
+bool QtForm::pasteBlock(FieldId id, const QString& text) {
+    bool block = true;  // a handler that failed has reported it; nothing goes in
+    run([this, id, &text, &block] { block = m_logic.PasteBlock(id, text.toStdString()); });
+    return block;
+}
+
+bool QtForm::undoBlockPaste() {
+    bool undone = true;
+    run([this, &undone] { undone = m_logic.UndoPaste(); });
+    return undone;
+}
+
+bool QtForm::canUndoBlockPaste() const {
+    return m_logic.CanUndoPaste();
+}
+
+void QtForm::addMenuEntries(FieldId id, QMenu* menu) {
+    if (!m_logic.GridText(id)) {
+        return;
+    }
+    const auto copy = [](const std::optional<std::string>& text) {
+        if (text) {
+            QGuiApplication::clipboard()->setText(ToQString(*text));
+        }
+    };
+    menu->addSeparator();
+    QAction* grid = menu->addAction(QStringLiteral("Copy Matrix"));
+    connect(grid, &QAction::triggered, this, [this, id, copy] { copy(m_logic.GridText(id)); });
+    if (id.field == Field::txtIM) {
+        QAction* full = menu->addAction(QStringLiteral("Copy Inverse at Full Precision"));
+        full->setEnabled(m_fullInverse.has_value());
+        connect(full, &QAction::triggered, this, [this, copy] { copy(m_logic.FullInverseText()); });
+    }
 }
 
 }  // namespace velmora

@@ -10,6 +10,7 @@
 #include <array>
 
 #include "app/frm_vl_main.h"
+#include "app/qt/field_edit.h"
 #include "form/form.h"
 
 class QButtonGroup;
@@ -19,9 +20,7 @@ class QRadioButton;
 
 namespace velmora {
 
-class FieldEdit;
-
-class QtForm final : public QWidget, public Form {
+class QtForm final : public QWidget, public Form, private FieldHost {
     Q_OBJECT
 
 public:
@@ -75,6 +74,13 @@ private:
     void onLostFocus(velmora::FieldId id);
     void onSolveClicked();
     void onOptionToggled(int index, bool checked);
+    void onTextEdited();
+
+    // FieldHost
+    bool pasteBlock(FieldId id, const QString& text) override;
+    bool undoBlockPaste() override;
+    [[nodiscard]] bool canUndoBlockPaste() const override;
+    void addMenuEntries(FieldId id, QMenu* menu) override;
 
     void buildFields();
     void buildButtons();
