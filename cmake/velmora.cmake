@@ -25,7 +25,11 @@ function(velmora_add_test name)
     cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
-    if(NOT ARG_GUI)
+    if(ARG_GUI)
+        # The window's tests share one main(): a QApplication set up as the
+        # program's own.
+        target_link_libraries(${name} PRIVATE velmora_gui_test_main)
+    else()
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
     endif()
     velmora_warnings(${name})

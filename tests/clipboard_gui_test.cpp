@@ -16,6 +16,10 @@
 namespace velmora {
 namespace {
 
+using testing_support::Box;
+using testing_support::Gui;
+using testing_support::ToolTipOf;
+
 enum class Way { ctrlV, shiftInsert, menu, drop, middleButton };
 
 std::string WayName(Way way) {
@@ -426,7 +430,3 @@ TEST_F(Clipboard, CopiesRoundTripThroughAFreshWindow) {
 
 }  // namespace
 }  // namespace velmora
-
-int main(int argc, char** argv) {
-    return velmora::RunGuiTests(argc, argv);
-}

@@ -1,7 +1,9 @@
 #pragma once
 
 // The fixture of the tests that drive the real window on Qt's offscreen
-// platform, and their main().
+// platform: every test starts from a freshly opened, active window, and a
+// message box is answered with OK as it appears, failing the test unless the
+// test expected it.
 
 #include <gtest/gtest.h>
 
@@ -28,7 +30,7 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 QT_END_NAMESPACE
 
-namespace velmora {
+namespace velmora::testing_support {
 
 struct Box {
     std::string text;
@@ -177,15 +179,4 @@ inline QString ToolTipOf(QWidget* widget) {
     return QToolTip::isVisible() ? QToolTip::text() : QString();
 }
 
-// Runs the tests of one executable in a QApplication set up as the program's.
-inline int RunGuiTests(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    QtForm::prepareApplication();
-    testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
-
-}  // namespace velmora
+}  // namespace velmora::testing_support

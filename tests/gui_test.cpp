@@ -30,6 +30,10 @@
 namespace velmora {
 namespace {
 
+using testing_support::Box;
+using testing_support::Gui;
+using testing_support::ToolTipOf;
+
 TEST_F(Gui, WindowHasTheDesignSizeFixedWithoutMaximiseButton) {
     EXPECT_EQ(form().windowTitle(), "Velmora");
     EXPECT_EQ(form().size(), QSize(643, 482));
@@ -584,7 +588,3 @@ TEST_F(Gui, WindowCarriesTheApplicationsIconAndDesktopEntry) {
 
 }  // namespace
 }  // namespace velmora
-
-int main(int argc, char** argv) {
-    return velmora::RunGuiTests(argc, argv);
-}

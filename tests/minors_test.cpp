@@ -9,6 +9,7 @@
 
 #include "app/memory_form.h"
 #include "determinant/coefficients.h"
+#include "form_texts.h"
 #include "numtext/arithmetic_overflow.h"
 #include "numtext/numtext.h"
 
@@ -17,13 +18,7 @@ namespace {
 
 using Texts = std::vector<std::vector<std::string>>;
 
-void SetCoefficients(MemoryForm& form, const Texts& rows) {
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            form.setText(txtMat(static_cast<int>(10 * (r + 1) + c + 1)), rows[r][c]);
-        }
-    }
-}
+using testing_support::SetMatrix;
 
 Texts Grid(const MemoryForm& form, int n) {
     Texts grid(static_cast<std::size_t>(n));
@@ -90,7 +85,7 @@ class MinorsGrid : public testing::TestWithParam<GridCase> {};
 TEST_P(MinorsGrid, ShowsTheGridAndHandsBackTheDeterminant) {
     const GridCase& c = GetParam();
     MemoryForm form;
-    SetCoefficients(form, c.coefficients);
+    SetMatrix(form, c.coefficients);
     const auto n = static_cast<std::int16_t>(c.coefficients.size());
     EXPECT_EQ(RunGrid(form, n, c.option), c.det);
     EXPECT_EQ(Grid(form, n), c.grid);
@@ -104,13 +99,13 @@ INSTANTIATE_TEST_SUITE_P(Minors, MinorsGrid, testing::ValuesIn(kGridCases),
 
 TEST(Minors, ThreeByThreeRowAndColumnBoxes) {
     MemoryForm determinants;
-    SetCoefficients(determinants, k3);
+    SetMatrix(determinants, k3);
     (void)RunGrid(determinants, 3, 0);
     EXPECT_EQ(Boxes(determinants, txtDetRow, 3), (std::vector<std::string>{"-5", "-5", "-5"}));
     EXPECT_EQ(Boxes(determinants, txtDetCol, 3), (std::vector<std::string>{"13", "9", "2"}));
 
     MemoryForm minors;
-    SetCoefficients(minors, k3);
+    SetMatrix(minors, k3);
     (void)RunGrid(minors, 3, 1);
     EXPECT_EQ(Boxes(minors, txtDetRow, 3), (std::vector<std::string>{"-5", "-5", "-5"}));
     EXPECT_EQ(Boxes(minors, txtDetCol, 3), (std::vector<std::string>{"-5", "-5", "-5"}));
@@ -121,7 +116,7 @@ TEST(Minors, SmallSizesLeaveTheBoxesAlone) {
     for (const std::int16_t n : std::vector<std::int16_t>{1, 2}) {
         for (const int option : {0, 1}) {
             MemoryForm form;
-            SetCoefficients(form, {{"2", "1"}, {"5", "3"}});
+            SetMatrix(form, {{"2", "1"}, {"5", "3"}});
             for (int i = 1; i <= 6; ++i) {
                 form.setText(txtDetRow(i), "r");
                 form.setText(txtDetCol(i), "c");
@@ -167,7 +162,7 @@ TEST(Minors, SixBySixFromFiveByFiveDeterminants) {
 TEST(Minors, DeterminantIsTheExpansionAlongTheLastRow) {
     for (const int option : {0, 1}) {
         MemoryForm form;
-        SetCoefficients(form, {{"3", "1", "-1"}, {"2", "1", "-1"}, {"-1E16", "0", "3"}});
+        SetMatrix(form, {{"3", "1", "-1"}, {"2", "1", "-1"}, {"-1E16", "0", "3"}});
         EXPECT_EQ(RunGrid(form, 3, option), 3);
         EXPECT_EQ(form.field(txtDetRow(3)).text, "3");
         EXPECT_NE(form.field(txtDetRow(1)).text, "3");
@@ -177,7 +172,7 @@ TEST(Minors, DeterminantIsTheExpansionAlongTheLastRow) {
 TEST(Minors, DimensionOutsideOneToSixIsRefusedWithoutWriting) {
     for (const std::int16_t n : std::vector<std::int16_t>{0, -1, 7}) {
         MemoryForm form;
-        SetCoefficients(form, k2);
+        SetMatrix(form, k2);
         form.setText(txtMinMat(11), "kept");
         form.setText(txtDetRow(1), "kept");
         double det = 42.0;
@@ -226,7 +221,7 @@ TEST(Minors, FieldsBeyondNAreNeverTouched) {
 
 TEST(Minors, OptionSwitchAfterARun) {
     MemoryForm form;
-    SetCoefficients(form, k3);
+    SetMatrix(form, k3);
     form.setText(txtDeterminant, "-5");
     form.setText(txtIM(11), "1.000");
     form.setText(txtSol(1), "7");
@@ -250,7 +245,7 @@ TEST(Minors, OptionSwitchAfterARun) {
 
 TEST(Minors, OptionSwitchAtTwoGivesWhatARunWould) {
     MemoryForm form;
-    SetCoefficients(form, k2);
+    SetMatrix(form, k2);
     (void)RunGrid(form, 2, 0);
     form.selectOption(1);
     optMat_Click(form, 2, 1);
@@ -263,7 +258,7 @@ TEST(Minors, OptionSwitchAtTwoGivesWhatARunWould) {
 // Only a reset empties the column boxes: every click adds its totals on top.
 TEST(Minors, ColumnBoxesAccumulateAcrossClicks) {
     MemoryForm form;
-    SetCoefficients(form, k3);
+    SetMatrix(form, k3);
     (void)RunGrid(form, 3, 0);  // 13 9 2
     form.selectOption(1);
     optMat_Click(form, 3, 1);  // each column of Laplace terms adds -5
@@ -279,7 +274,7 @@ TEST(Minors, ColumnBoxesAccumulateAcrossClicks) {
 TEST(Minors, RefusedCoefficientIsMetBeforeTheGridIsTouched) {
     for (const char* refused : {"", "abc", "1,5", "1E400", "1.2.3"}) {
         MemoryForm form;
-        SetCoefficients(form, k3);
+        SetMatrix(form, k3);
         form.setText(txtMat(31), "zz");
         form.setText(txtMat(23), refused);
         for (int k : {11, 12, 13, 21, 22, 23, 31, 32, 33}) {
@@ -326,7 +321,7 @@ TEST(Minors, RefusedCoefficientOnAClickEmptiesTheGrid) {
 
 TEST(Minors, OverflowStopsTheRunAndKeepsWhatWasWritten) {
     MemoryForm form;
-    SetCoefficients(form, {{"1E200", "0", "0"}, {"0", "1E200", "0"}, {"0", "0", "1"}});
+    SetMatrix(form, {{"1E200", "0", "0"}, {"0", "1E200", "0"}, {"0", "0", "1"}});
     form.setText(txtMinMat(11), "old");
     form.selectOption(0);
     double det = 5.0;
@@ -340,7 +335,7 @@ TEST(Minors, OverflowStopsTheRunAndKeepsWhatWasWritten) {
 // those stay, the cell where it stopped keeps its old text.
 TEST(Minors, OverflowAtALaterCellKeepsTheCellsBefore) {
     MemoryForm form;
-    SetCoefficients(form, {{"1", "1", "1"}, {"1E300", "1", "1"}, {"0", "1E10", "1"}});
+    SetMatrix(form, {{"1", "1", "1"}, {"1E300", "1", "1"}, {"0", "1E10", "1"}});
     form.setText(txtMinMat(13), "old");
     form.selectOption(0);
     double det = 5.0;
@@ -357,7 +352,7 @@ TEST(Minors, OverflowAtALaterCellKeepsTheCellsBefore) {
 // boxes are emptied and start again from 0, and the grid is shown.
 TEST(Minors, AColumnTotalBeyondTheRangeEmptiesItsBoxOnly) {
     MemoryForm form;
-    SetCoefficients(form, {{"1", "1", "0"}, {"1", "1", "0"}, {"0", "0", "1E308"}});
+    SetMatrix(form, {{"1", "1", "0"}, {"1", "1", "0"}, {"0", "0", "1E308"}});
     (void)RunGrid(form, 3, 1);
     EXPECT_EQ(Boxes(form, txtDetCol, 3), (std::vector<std::string>{"0", "0", "0"}));
 
@@ -373,7 +368,7 @@ TEST(Minors, AColumnTotalBeyondTheRangeEmptiesItsBoxOnly) {
 TEST(Minors, OverflowOnAClickEmptiesTheGrid) {
     MemoryForm form;
     form.selectOption(1);
-    SetCoefficients(form, {{"1E200", "1E200"}, {"1E200", "1E200"}});
+    SetMatrix(form, {{"1E200", "1E200"}, {"1E200", "1E200"}});
     EXPECT_THROW(optMat_Click(form, 2, 1), ArithmeticOverflow);
     EXPECT_EQ(Grid(form, 2), Texts(2, std::vector<std::string>(2)));
     // Under "Determinants" the cells are plain coefficients; only the

@@ -19,6 +19,7 @@
 #include "determinant/elimination.h"
 #include "determinant/matrix.h"
 #include "exact_rational.h"
+#include "form_texts.h"
 #include "solver/solver.h"
 
 namespace velmora {
@@ -27,6 +28,7 @@ namespace {
 using testing_support::ExactDecimal;
 using testing_support::ExactInverse;
 using testing_support::NormOne;
+using testing_support::Parse;
 using testing_support::RationalMatrix;
 using testing_support::RationalVector;
 using testing_support::ThreeDecimalTexts;
@@ -45,12 +47,6 @@ std::string Describe(const std::vector<std::string>& cells, int n) {
                 (i % static_cast<std::size_t>(n) == static_cast<std::size_t>(n - 1) ? " / " : " ");
     }
     return text;
-}
-
-double Parse(const std::string& text) {
-    double value = 0.0;
-    EXPECT_EQ(std::sscanf(text.c_str(), "%lf", &value), 1) << text;
-    return value;
 }
 
 struct Counts {

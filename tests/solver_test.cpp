@@ -16,13 +16,20 @@
 #include "determinant/coefficients.h"
 #include "determinant/matrix.h"
 #include "exact_determinant.h"
+#include "form_texts.h"
 #include "numtext/arithmetic_overflow.h"
 
 namespace velmora {
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
-using Texts = std::vector<std::string>;
+using testing_support::Column;
+using testing_support::Grid;
+using testing_support::Identity;
+using testing_support::Parse;
+using testing_support::Rows;
+using testing_support::SetMatrix;
+using testing_support::SetY;
+using testing_support::Texts;
 
 constexpr std::string_view kZeroPrompt =
     "Inverse Matrix NOT Solvable, Check for Proportionate ROWS";
@@ -31,51 +38,8 @@ constexpr std::string_view kSingularPrompt =
     "Inverse Matrix NOT Solvable, the Matrix is Singular to Working Precision";
 constexpr std::string_view kSingularTitle = "Singular Matrix ERROR";
 
-void SetMatrix(MemoryForm& form, const Rows& rows) {
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            form.setText(txtMat(static_cast<int>(10 * (r + 1) + c + 1)), rows[r][c]);
-        }
-    }
-}
-
-void SetY(MemoryForm& form, const Texts& y) {
-    for (std::size_t i = 0; i < y.size(); ++i) {
-        form.setText(txtY(static_cast<int>(i + 1)), y[i]);
-    }
-}
-
 std::string Text(const MemoryForm& form, FieldId id) {
     return form.field(id).text;
-}
-
-// The n x n block of a matrix-shaped array, row by row.
-Texts Grid(const MemoryForm& form, FieldId (*array)(int), int n) {
-    Texts texts;
-    for (int r = 1; r <= n; ++r) {
-        for (int c = 1; c <= n; ++c) {
-            texts.push_back(Text(form, array(10 * r + c)));
-        }
-    }
-    return texts;
-}
-
-Texts Vector(const MemoryForm& form, FieldId (*array)(int), int n) {
-    Texts texts;
-    for (int i = 1; i <= n; ++i) {
-        texts.push_back(Text(form, array(i)));
-    }
-    return texts;
-}
-
-Texts Identity(int n) {
-    Texts texts;
-    for (int r = 1; r <= n; ++r) {
-        for (int c = 1; c <= n; ++c) {
-            texts.emplace_back(r == c ? "1" : "0");
-        }
-    }
-    return texts;
 }
 
 // Every result field of the whole window, for "same texts again" and "no inf".
@@ -85,7 +49,7 @@ Texts AllResults(const MemoryForm& form) {
         texts.push_back(t);
     }
     for (FieldId (*array)(int) : {txtSol, txtDetRow, txtDetCol}) {
-        for (const std::string& t : Vector(form, array, 6)) {
+        for (const std::string& t : Column(form, array, 6)) {
             texts.push_back(t);
         }
     }
@@ -101,13 +65,6 @@ void ExpectNoInfOrNan(const MemoryForm& form) {
         EXPECT_EQ(t.find("inf"), std::string::npos) << t;
         EXPECT_EQ(t.find("nan"), std::string::npos) << t;
     }
-}
-
-double Parse(const std::string& text) {
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    EXPECT_TRUE(ec == std::errc() && end == text.data() + text.size()) << '"' << text << '"';
-    return value;
 }
 
 // --- The worked examples and the fixed cases -------------------------------
@@ -139,7 +96,7 @@ TEST_P(SolveExamples, ShowsDeterminantInverseAndSolution) {
 
         EXPECT_EQ(Text(form, txtDeterminant), tc.determinant) << "option " << option;
         EXPECT_EQ(Grid(form, txtIM, n), tc.inverse) << "option " << option;
-        EXPECT_EQ(Vector(form, txtSol, n), tc.solution) << "option " << option;
+        EXPECT_EQ(Column(form, txtSol, n), tc.solution) << "option " << option;
         EXPECT_TRUE(form.messages().empty());
     }
 }
@@ -289,7 +246,7 @@ TEST_P(SingularMatrices, ShowMessageAndKeepTheReset) {
         EXPECT_NE(Text(form, txtMinMat(11)), "");
     }
     EXPECT_EQ(Grid(form, txtIM, n), Identity(n));
-    EXPECT_EQ(Vector(form, txtSol, n), Texts(tc.a.size(), ""));
+    EXPECT_EQ(Column(form, txtSol, n), Texts(tc.a.size(), ""));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -362,7 +319,7 @@ TEST_P(RefusedCoefficients, ReportFirstInReadingOrderAfterTheReset) {
     }
     EXPECT_EQ(Grid(form, txtIM, 3), Identity(3));
     EXPECT_EQ(Grid(form, txtMinMat, 3), Texts(9, ""));
-    EXPECT_EQ(Vector(form, txtSol, 3), Texts(3, ""));
+    EXPECT_EQ(Column(form, txtSol, 3), Texts(3, ""));
     EXPECT_EQ(Text(form, txtDeterminant), "");
     EXPECT_TRUE(form.messages().empty());
 }
@@ -407,7 +364,7 @@ TEST_P(Overflow, KeepsDeterminantAndGrid) {
     EXPECT_EQ(Text(form, txtDeterminant), tc.determinant);
     EXPECT_EQ(Grid(form, txtMinMat, n), tc.grid);
     EXPECT_EQ(Grid(form, txtIM, n), Identity(n));
-    EXPECT_EQ(Vector(form, txtSol, n), Texts(tc.y.size(), ""));
+    EXPECT_EQ(Column(form, txtSol, n), Texts(tc.y.size(), ""));
     ExpectNoInfOrNan(form);
 }
 

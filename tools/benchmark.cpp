@@ -10,6 +10,7 @@
 #include "app/frm_vl_main.h"
 #include "app/memory_form.h"
 #include "determinant/determinant.h"
+#include "determinant/elimination.h"
 #include "form/form.h"
 
 namespace velmora {
@@ -57,13 +58,44 @@ void BM_OptionSwitch(benchmark::State& state) {
 }
 BENCHMARK(BM_OptionSwitch);
 
-void BM_Deter55(benchmark::State& state) {
-    Matrix m(5, 5);
-    for (int r = 1; r <= 5; ++r) {
-        for (int c = 1; c <= 5; ++c) {
+// The same diagonally dominant 6 x 6 matrix as the form's.
+Matrix SystemMatrix(int n) {
+    Matrix m(n, n);
+    for (int r = 1; r <= n; ++r) {
+        for (int c = 1; c <= n; ++c) {
             m(r, c) = r == c ? 10.5 : r - c + 0.25;
         }
     }
+    return m;
+}
+
+// The elimination in order alone, as the window always did it ...
+void BM_EliminationInOrder(benchmark::State& state) {
+    const Matrix a = SystemMatrix(6);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(InvertInOrder(a));
+    }
+}
+BENCHMARK(BM_EliminationInOrder);
+
+// ... and with its check: the pivoted elimination, the condition number,
+// and the comparison of both inverses and solutions.
+void BM_EliminationChecked(benchmark::State& state) {
+    const Matrix a = SystemMatrix(6);
+    Vector y(6);
+    for (int i = 1; i <= 6; ++i) {
+        y(i) = i;
+    }
+    for (auto _ : state) {
+        const Inversion inversion = Invert(a);
+        benchmark::DoNotOptimize(inversion.singular(6));
+        benchmark::DoNotOptimize(SolveWith(inversion, y));
+    }
+}
+BENCHMARK(BM_EliminationChecked);
+
+void BM_Deter55(benchmark::State& state) {
+    const Matrix m = SystemMatrix(5);
     for (auto _ : state) {
         benchmark::DoNotOptimize(Deter55(m));
     }

@@ -7,7 +7,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libgmp-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format clang-tidy
     fonts-liberation2 fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file
 )

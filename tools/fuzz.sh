@@ -11,7 +11,7 @@ if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [[ "$seconds" -lt 1 ]]; then
     exit 2
 fi
 
-targets=(fuzz_read_strict fuzz_read_lenient fuzz_read_dimension fuzz_solve)
+targets=(fuzz_read_strict fuzz_read_lenient fuzz_read_dimension fuzz_number_text fuzz_solve)
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$(nproc)" --target "${targets[@]}"

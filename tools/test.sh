@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Velmora and runs every test: the suite in
-# a debug build, again under AddressSanitizer + UBSan, the install rules and
-# the Debian package, then the fuzzers.
+# a debug build, again under AddressSanitizer + UBSan, the style checks, the
+# install rules and the Debian package, then the fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/deps.sh
@@ -13,6 +13,9 @@ for preset in dev asan; do
     cmake --build --preset "$preset" -j"$jobs"
     ctest --preset "$preset" -j"$jobs" --no-tests=error
 done
+
+echo "== style: clang-format and clang-tidy"
+tools/lint.sh
 
 echo "== install rules and the Debian package"
 tools/check-install.sh

@@ -13,6 +13,15 @@ namespace {
 // The agreement asked of the two eliminations, relative to the largest entry.
 constexpr double kAgreement = 1e-13;
 
+// The working inverse starts as the identity.
+Matrix Identity(int n) {
+    Matrix w(n, n);
+    for (int i = 1; i <= n; ++i) {
+        w(i, i) = 1.0;
+    }
+    return w;
+}
+
 bool AllFinite(const Matrix& m) {
     for (int r = 1; r <= m.rows(); ++r) {
         for (int c = 1; c <= m.cols(); ++c) {
@@ -148,10 +157,7 @@ bool Agree(const Vector& p, const Vector& q) {
 std::optional<Matrix> InvertInOrder(const Matrix& a) {
     const int n = a.rows();
     Matrix reduced = a;
-    Matrix w(n, n);
-    for (int i = 1; i <= n; ++i) {
-        w(i, i) = 1.0;
-    }
+    Matrix w = Identity(n);
     // An infinity is caught after the step that made it: within one step it
     // can only stay infinite or become NaN, but a later 1/inf would be 0.
     for (int j = 1; j <= n; ++j) {
@@ -196,10 +202,7 @@ PivotedInverse InvertPivoted(const Matrix& a) {
     }
 
     Matrix u = scaled;
-    Matrix w(n, n);
-    for (int i = 1; i <= n; ++i) {
-        w(i, i) = 1.0;
-    }
+    Matrix w = Identity(n);
     for (int j = 1; j <= n; ++j) {
         int pivot = j;
         for (int k = j + 1; k <= n; ++k) {
