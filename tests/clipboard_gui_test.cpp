@@ -233,7 +233,8 @@ class PasteWays : public Clipboard,
                   public testing::WithParamInterface<std::tuple<PasteCase, Way>> {};
 
 TEST_P(PasteWays, FillCellsOrInsertOneText) {
-    const auto& [c, way] = GetParam();
+    const PasteCase& c = std::get<0>(GetParam());
+    const Way way = std::get<1>(GetParam());
     if (way == Way::middleButton && !QGuiApplication::clipboard()->supportsSelection()) {
         GTEST_SKIP() << "the platform has no selection to paste";
     }
