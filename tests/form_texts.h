@@ -11,8 +11,8 @@
 #include <system_error>
 #include <vector>
 
-#include "app/memory_form.h"
 #include "form/form.h"
+#include "form/memory_form.h"
 
 namespace velmora::testing_support {
 

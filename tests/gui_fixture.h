@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "app/design.h"
 #include "app/qt/field_edit.h"
 #include "app/qt/qt_form.h"
+#include "form/design.h"
 
 QT_BEGIN_NAMESPACE
 // Test failures print the text.

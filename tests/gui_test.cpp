@@ -21,10 +21,10 @@
 #include <string>
 #include <vector>
 
-#include "app/design.h"
 #include "app/qt/field_edit.h"
 #include "app/qt/qt_form.h"
 #include "app/qt/twips.h"
+#include "form/design.h"
 #include "gui_fixture.h"
 
 namespace velmora {

@@ -1,4 +1,4 @@
-#include "determinant/minors.h"
+#include "minors/minors.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/memory_form.h"
-#include "determinant/coefficients.h"
+#include "form/memory_form.h"
 #include "form_texts.h"
+#include "minors/coefficients.h"
 #include "numtext/arithmetic_overflow.h"
 #include "numtext/numtext.h"
 

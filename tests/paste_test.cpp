@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "app/frm_vl_main.h"
-#include "app/memory_form.h"
 #include "blocktext/block_text.h"
+#include "form/memory_form.h"
 
 namespace velmora {
 namespace {

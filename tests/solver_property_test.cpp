@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
-#include "app/memory_form.h"
 #include "determinant/elimination.h"
 #include "determinant/matrix.h"
 #include "exact_rational.h"
+#include "form/memory_form.h"
 #include "form_texts.h"
 #include "solver/solver.h"
 

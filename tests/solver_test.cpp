@@ -12,11 +12,11 @@
 #include <utility>
 #include <vector>
 
-#include "app/memory_form.h"
-#include "determinant/coefficients.h"
 #include "determinant/matrix.h"
 #include "exact_determinant.h"
+#include "form/memory_form.h"
 #include "form_texts.h"
+#include "minors/coefficients.h"
 #include "numtext/arithmetic_overflow.h"
 
 namespace velmora {

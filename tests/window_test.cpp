@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "app/design.h"
 #include "app/frm_vl_main.h"
-#include "app/memory_form.h"
+#include "form/design.h"
+#include "form/memory_form.h"
 
 namespace velmora {
 namespace {

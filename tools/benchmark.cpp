@@ -8,10 +8,10 @@
 #include <string>
 
 #include "app/frm_vl_main.h"
-#include "app/memory_form.h"
 #include "determinant/determinant.h"
 #include "determinant/elimination.h"
 #include "form/form.h"
+#include "form/memory_form.h"
 
 namespace velmora {
 namespace {

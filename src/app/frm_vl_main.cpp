@@ -3,11 +3,12 @@
 #include <array>
 #include <string>
 
-#include "app/design.h"
 #include "blocktext/block_text.h"
-#include "determinant/coefficients.h"
-#include "determinant/minors.h"
+#include "form/design.h"
+#include "form/messages.h"
 #include "form/reset_outputs.h"
+#include "minors/coefficients.h"
+#include "minors/minors.h"
 #include "numtext/arithmetic_overflow.h"
 #include "numtext/numtext.h"
 #include "solver/solver.h"
@@ -106,7 +107,6 @@ void frmVLMain::ResetOutputs() {
 }
 
 bool frmVLMain::AcceptDimension() {
-    constexpr std::string_view kTitle = "Matrix Dimension ERROR";
     bool tooLarge = false;
     bool unusable = false;
     try {
@@ -118,12 +118,12 @@ bool frmVLMain::AcceptDimension() {
         unusable = !tooLarge;
     }
     if (tooLarge) {
-        m_form.showMessage("Larger than Maximum Matrix Dimension of 6", kTitle);
+        m_form.showMessage(messages::kDimensionTooLarge);
         m_form.setText(txtMatSize, WholeNumberText(kLargestDimension));
         return false;
     }
     if (unusable) {
-        m_form.showMessage("Matrix Dimension must be a whole number from 1 to 6", kTitle);
+        m_form.showMessage(messages::kDimensionUnusable);
         m_form.setText(txtMatSize, WholeNumberText(m_n));
         return false;
     }
@@ -195,7 +195,7 @@ bool frmVLMain::PasteBlock(FieldId id, std::string_view text) {
     const bool fits =
         top + rows - 1 <= n && (intoVector ? width <= 1 : augmented || left + width - 1 <= n);
     if (!fits) {
-        m_form.showMessage("The pasted block does not fit", "Paste ERROR");
+        m_form.showMessage(messages::kPasteDoesNotFit);
         return true;
     }
 
@@ -275,7 +275,7 @@ std::optional<std::string> frmVLMain::FullInverseText() const {
 }
 
 void frmVLMain::ReportCoefficient(const CoefficientError& error) {
-    m_form.showMessage(error.what(), "Coefficient ERROR");
+    m_form.showMessage(error.what(), messages::kCoefficientTitle);
     // Hand the cell to the user with its whole text selected, ready to retype.
     const FieldId cell = txtMat(10 * error.row() + error.column());
     m_form.setFocus(cell);
@@ -283,8 +283,7 @@ void frmVLMain::ReportCoefficient(const CoefficientError& error) {
 }
 
 void frmVLMain::ReportOverflow() {
-    m_form.showMessage("Arithmetic OVERFLOW, the numbers are too large for this calculation",
-                       "Overflow ERROR");
+    m_form.showMessage(messages::kOverflow);
 }
 
 }  // namespace velmora

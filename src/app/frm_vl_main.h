@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "determinant/coefficients.h"
 #include "form/form.h"
+#include "minors/coefficients.h"
 
 namespace velmora {
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "form/messages.h"
+
 #include "determinant/matrix.h"
 
 namespace velmora {
@@ -70,6 +72,7 @@ public:
 
     // A modal box with one OK button and no icon; returns when it is closed.
     virtual void showMessage(std::string_view prompt, std::string_view title) = 0;
+    void showMessage(const Message& message) { showMessage(message.prompt, message.title); }
 
     // The inverse of the last Solve, unrounded, that the window keeps for
     // copying at full precision; nothing once the results have been reset.

@@ -6,24 +6,18 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "determinant/coefficients.h"
 #include "determinant/elimination.h"
 #include "determinant/matrix.h"
-#include "determinant/minors.h"
+#include "form/messages.h"
 #include "form/reset_outputs.h"
+#include "minors/coefficients.h"
+#include "minors/minors.h"
 #include "numtext/arithmetic_overflow.h"
 #include "numtext/numtext.h"
 
 namespace velmora {
 
 namespace {
-
-constexpr std::string_view kZeroDeterminantPrompt =
-    "Inverse Matrix NOT Solvable, Check for Proportionate ROWS";
-constexpr std::string_view kZeroDeterminantTitle = "ZERO Determinant";
-constexpr std::string_view kSingularPrompt =
-    "Inverse Matrix NOT Solvable, the Matrix is Singular to Working Precision";
-constexpr std::string_view kSingularTitle = "Singular Matrix ERROR";
 
 // Within this distance a solution component is shown as the nearest whole
 // number, so that 2.0000004 reads 2; it is the program's only tolerance.
@@ -73,13 +67,13 @@ void cmdSolve_Click(Form& form, std::int16_t n) {
     }
     form.setText(txtDeterminant, NumberText(det));
     if (det == 0.0) {
-        form.showMessage(kZeroDeterminantPrompt, kZeroDeterminantTitle);
+        form.showMessage(messages::kZeroDeterminant);
         return;
     }
 
     const Inversion inversion = Invert(a);
     if (inversion.singular(size)) {
-        form.showMessage(kSingularPrompt, kSingularTitle);
+        form.showMessage(messages::kSingular);
         return;
     }
     // Nothing is written into txtIM or txtSol before the inverse and every

@@ -19,8 +19,8 @@
 #include <string>
 
 #include "app/frm_vl_main.h"
-#include "app/memory_form.h"
 #include "determinant/elimination.h"
+#include "form/memory_form.h"
 #include "numtext/numtext.h"
 
 namespace {

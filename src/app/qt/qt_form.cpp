@@ -16,10 +16,10 @@
 #include <exception>
 #include <limits>
 
-#include "app/design.h"
 #include "app/qt/app_identity.h"
 #include "app/qt/field_edit.h"
 #include "app/qt/twips.h"
+#include "form/design.h"
 #include "numtext/numtext.h"
 
 // The picture is compiled into this static library, where nothing would

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "determinant/minors.h"
 #include "form/form.h"
+#include "form/messages.h"
 
 namespace velmora::design {
 

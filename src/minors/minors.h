@@ -8,12 +8,11 @@
 #include <string_view>
 
 #include "form/form.h"
+#include "form/messages.h"
 
 namespace velmora {
 
 // Label3's captions for the two options.
-constexpr std::string_view kCaptionDeterminants = "Matrix of Determinants";
-constexpr std::string_view kCaptionMinors = "Matrix of Minors";
 
 // Fills the n x n grid (and, for n >= 3, the hidden row and column boxes)
 // from the coefficient fields and stores the determinant into det. Every

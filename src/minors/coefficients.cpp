@@ -1,15 +1,14 @@
-#include "determinant/coefficients.h"
+#include "minors/coefficients.h"
 
 #include <string>
 
+#include "form/messages.h"
 #include "numtext/numtext.h"
 
 namespace velmora {
 
 CoefficientError::CoefficientError(int row, int column, bool outOfRange)
-    : std::runtime_error("Coefficient in row " + std::to_string(row) + ", column " +
-                         std::to_string(column) +
-                         (outOfRange ? " is out of range" : " is not a number")),
+    : std::runtime_error(messages::CoefficientPrompt(row, column, outOfRange)),
       m_row(row),
       m_column(column) {}
 

@@ -1,10 +1,10 @@
-#include "determinant/minors.h"
+#include "minors/minors.h"
 
 #include <cmath>
 
-#include "determinant/coefficients.h"
 #include "determinant/determinant.h"
 #include "determinant/matrix.h"
+#include "minors/coefficients.h"
 #include "numtext/arithmetic_overflow.h"
 #include "numtext/numtext.h"
 
@@ -109,7 +109,7 @@ void calcMinorMatrixN(Form& form, int n, double& det) {
 
 void CalcMinorMatrix(Form& form, std::int16_t n, double& det) {
     if (n < 1 || n > Matrix::kMaxSize) {
-        form.showMessage("Determinant Matrix ERROR", "Determinant ERROR");
+        form.showMessage(messages::kNoDeterminantRoutine);
         return;
     }
     // A refused coefficient is met in reading order before the grid is touched.

@@ -1,8 +1,8 @@
-#include "app/memory_form.h"
+#include "form/memory_form.h"
 
 #include <algorithm>
 
-#include "app/design.h"
+#include "form/design.h"
 
 namespace velmora {
 

@@ -1,0 +1,45 @@
+#pragma once
+
+// Every message box the window's logic shows, prompt and title, and the
+// captions it writes: the program's own wording, in one place.
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+struct Message {
+    std::string_view prompt;
+    std::string_view title;
+};
+
+namespace messages {
+
+constexpr Message kDimensionTooLarge{"Larger than Maximum Matrix Dimension of 6",
+                                     "Matrix Dimension ERROR"};
+constexpr Message kDimensionUnusable{"Matrix Dimension must be a whole number from 1 to 6",
+                                     "Matrix Dimension ERROR"};
+constexpr Message kZeroDeterminant{"Inverse Matrix NOT Solvable, Check for Proportionate ROWS",
+                                   "ZERO Determinant"};
+constexpr Message kSingular{
+    "Inverse Matrix NOT Solvable, the Matrix is Singular to Working Precision",
+    "Singular Matrix ERROR"};
+constexpr Message kNoDeterminantRoutine{"Determinant Matrix ERROR", "Determinant ERROR"};
+constexpr Message kOverflow{"Arithmetic OVERFLOW, the numbers are too large for this calculation",
+                            "Overflow ERROR"};
+constexpr Message kPasteDoesNotFit{"The pasted block does not fit", "Paste ERROR"};
+
+// "Coefficient in row R, column C is not a number" (or "is out of range").
+constexpr std::string_view kCoefficientTitle = "Coefficient ERROR";
+[[nodiscard]] inline std::string CoefficientPrompt(int row, int column, bool outOfRange) {
+    return "Coefficient in row " + std::to_string(row) + ", column " + std::to_string(column) +
+           (outOfRange ? " is out of range" : " is not a number");
+}
+
+}  // namespace messages
+
+// Label3 names what the minors grid shows.
+constexpr std::string_view kCaptionDeterminants = "Matrix of Determinants";
+constexpr std::string_view kCaptionMinors = "Matrix of Minors";
+
+}  // namespace velmora
