@@ -149,7 +149,7 @@ TEST_F(Gui, TypingIntoAReadOnlyFieldChangesNothing) {
 
 TEST_F(Gui, ReadOnlyFieldsKeepTheirColours) {
     for (const FieldId id : {txtSol(1), txtDeterminant, txtIM(11), txtMinMat(11)}) {
-        const design::Rgb rgb = *design::Spec(id.field).background;
+        const design::Rgb rgb = *design::Of(id.field).background;
         const QImage image = edit(id)->grab().toImage();
         EXPECT_EQ(image.pixelColor(image.rect().center() - QPoint(8, 0)),
                   QColor(rgb.red, rgb.green, rgb.blue))

@@ -88,13 +88,13 @@ TEST(DesignState, GeometryFollowsRowAndColumn) {
 
 TEST(DesignState, OnlyTheWorkingBoxesAreHiddenAndOnlyOutputsAreReadOnly) {
     const MemoryForm form;
-    for (const design::FieldSpec& spec : design::kFields) {
-        const bool working = spec.field == Field::txtDetRow || spec.field == Field::txtDetCol;
-        const bool output = spec.field == Field::txtSol || spec.field == Field::txtDeterminant ||
-                            spec.field == Field::txtIM || spec.field == Field::txtMinMat;
-        for (const int k : design::Members(spec.field)) {
-            EXPECT_EQ(form.field({spec.field, k}).visible, !working);
-            EXPECT_EQ(form.field({spec.field, k}).readOnly, output);
+    for (const design::FieldDesign& entry : design::kFields) {
+        const bool working = entry.field == Field::txtDetRow || entry.field == Field::txtDetCol;
+        const bool output = entry.field == Field::txtSol || entry.field == Field::txtDeterminant ||
+                            entry.field == Field::txtIM || entry.field == Field::txtMinMat;
+        for (const int k : design::Members(entry.field)) {
+            EXPECT_EQ(form.field({entry.field, k}).visible, !working);
+            EXPECT_EQ(form.field({entry.field, k}).readOnly, output);
         }
     }
 }
@@ -224,11 +224,12 @@ TEST(Layout, SixBySixPutsEveryControlBackAtItsDesignPosition) {
     Window w;
     w.enterDimension("6");
     const MemoryForm design;
-    for (const design::FieldSpec& spec : design::kFields) {
-        for (const int k : design::Members(spec.field)) {
-            EXPECT_EQ(w.form.field({spec.field, k}).left, design.field({spec.field, k}).left);
-            EXPECT_EQ(w.form.field({spec.field, k}).top, design.field({spec.field, k}).top);
-            EXPECT_EQ(w.form.field({spec.field, k}).visible, design.field({spec.field, k}).visible);
+    for (const design::FieldDesign& entry : design::kFields) {
+        for (const int k : design::Members(entry.field)) {
+            EXPECT_EQ(w.form.field({entry.field, k}).left, design.field({entry.field, k}).left);
+            EXPECT_EQ(w.form.field({entry.field, k}).top, design.field({entry.field, k}).top);
+            EXPECT_EQ(w.form.field({entry.field, k}).visible,
+                      design.field({entry.field, k}).visible);
         }
     }
     for (int line = 1; line <= 14; ++line) {
@@ -330,9 +331,9 @@ TEST(ResetOutputs, TwiceIsTheSameAsOnce) {
     once.logic.txtMatSize_LostFocus();
     twice.logic.txtMatSize_LostFocus();
     twice.logic.txtMatSize_LostFocus();
-    for (const design::FieldSpec& spec : design::kFields) {
-        for (const int k : design::Members(spec.field)) {
-            EXPECT_EQ(once.text({spec.field, k}), twice.text({spec.field, k}));
+    for (const design::FieldDesign& entry : design::kFields) {
+        for (const int k : design::Members(entry.field)) {
+            EXPECT_EQ(once.text({entry.field, k}), twice.text({entry.field, k}));
         }
     }
 }

@@ -1,7 +1,7 @@
 // Renders the window offscreen into a PNG, for the README and for checking
 // the look by eye.
 //
-//   velmora_screenshot OUT.png [start|n6|solved]
+//   velmora_screenshot OUT.png start|n6|solved
 //
 // start   the window as it opens;
 // n6      dimension 6 with long numbers in every input cell and long texts in
@@ -61,11 +61,12 @@ void Solve3x3(QtForm& form) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc < 2 || argc > 3) {
-        std::fputs("usage: velmora_screenshot OUT.png [start|n6|solved]\n", stderr);
+    // The scenario has its default in tools/screenshot.sh only.
+    if (argc != 3) {
+        std::fputs("usage: velmora_screenshot OUT.png start|n6|solved\n", stderr);
         return 2;
     }
-    const std::string_view scenario = argc == 3 ? argv[2] : "start";
+    const std::string_view scenario = argv[2];
     if (scenario != "start" && scenario != "n6" && scenario != "solved") {
         std::fprintf(stderr, "velmora_screenshot: unknown scenario '%s'\n", argv[2]);
         return 2;

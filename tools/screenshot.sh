@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Renders the window offscreen into docs/screenshot.png: a solved 3 x 3
-# system, or with "start" the window as it opens.
-#   tools/screenshot.sh [solved|start]
+# system, with "start" the window as it opens, with "n6" a solved 6 x 6.
+#   tools/screenshot.sh [solved|start|n6]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scenario="${1:-solved}"

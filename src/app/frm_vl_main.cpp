@@ -1,6 +1,5 @@
 #include "app/frm_vl_main.h"
 
-#include <array>
 #include <string>
 
 #include "blocktext/block_text.h"
@@ -17,36 +16,14 @@ namespace velmora {
 
 namespace {
 
-constexpr int kLargestDimension = 6;
 constexpr int kDimensionSelection = 1;  // a typed digit replaces a one-digit dimension
 constexpr int kCellSelection = 9;       // a typed number replaces an entry of up to 9 characters
 
 // The window is designed for 6 x 6; for a smaller N everything right of or
 // below the coefficient grid moves by one grid pitch per missing column or
 // row, so it keeps its design distance from the last visible cell.
-const int kColumnPitch = design::Spec(Field::txtMat).pitchX;
-const int kRowPitch = design::Spec(Field::txtMat).pitchY;
-
-// Which end-point coordinates of a line follow the missing columns (x) or
-// rows (y). Line1 (the separator) and Line7 (the top-left serif) never move.
-struct LineRule {
-    int number;
-    bool x1, y1, x2, y2;
-};
-constexpr std::array<LineRule, 12> kLineRules{{
-    {2, false, true, true, true},    // rule under the coefficient grid
-    {3, false, false, false, true},  // left bracket bar of the grid
-    {4, true, false, true, true},    // right bracket bar of the grid
-    {5, true, false, true, true},    // left bracket bar of the vector
-    {6, true, false, true, true},    // right bracket bar of the vector
-    {8, false, true, false, true},   // bottom serifs ...
-    {10, true, true, true, true},
-    {11, true, true, true, true},
-    {12, true, true, true, true},
-    {9, true, false, true, false},  // top serifs right of the grid
-    {13, true, false, true, false},
-    {14, true, false, true, false},
-}};
+const int kColumnPitch = design::Of(Field::txtMat).pitchX;
+const int kRowPitch = design::Of(Field::txtMat).pitchY;
 
 }  // namespace
 
@@ -55,19 +32,19 @@ void frmVLMain::Form_Load() {
 }
 
 void frmVLMain::InitForm() {
-    m_form.setText(txtMatSize, WholeNumberText(3));
+    m_form.setText(txtMatSize, WholeNumberText(design::kStartDimension));
     LayoutMatrix();
 }
 
 void frmVLMain::LayoutMatrix() {
     // Callers have checked the text: it reads as a whole number from 1 to 6.
     m_n = ReadDimension(m_form.text(txtMatSize));
-    const int missing = kLargestDimension - m_n;
+    const int missing = Matrix::kMaxSize - m_n;
     const int dx = -kColumnPitch * missing;
     const int dy = -kRowPitch * missing;
 
-    for (int i = 1; i <= 6; ++i) {
-        for (int j = 1; j <= 6; ++j) {
+    for (int i = 1; i <= Matrix::kMaxSize; ++i) {
+        for (int j = 1; j <= Matrix::kMaxSize; ++j) {
             const int k = 10 * i + j;
             const bool shown = i <= m_n && j <= m_n;
             m_form.setVisible(txtMat(k), shown);
@@ -85,11 +62,14 @@ void frmVLMain::LayoutMatrix() {
         }
     }
 
-    for (const LineRule& rule : kLineRules) {
-        const LineEnds ends = design::Line(rule.number).ends;
-        m_form.setLine(LineId{rule.number},
-                       {ends.x1 + (rule.x1 ? dx : 0), ends.y1 + (rule.y1 ? dy : 0),
-                        ends.x2 + (rule.x2 ? dx : 0), ends.y2 + (rule.y2 ? dy : 0)});
+    for (const design::LineDesign& line : design::kLines) {
+        const design::Follows f = line.follows;
+        if (!(f.x1 || f.y1 || f.x2 || f.y2)) {
+            continue;  // the separator and the top-left serif never move
+        }
+        const LineEnds ends = line.ends;
+        m_form.setLine(LineId{line.number}, {ends.x1 + (f.x1 ? dx : 0), ends.y1 + (f.y1 ? dy : 0),
+                                             ends.x2 + (f.x2 ? dx : 0), ends.y2 + (f.y2 ? dy : 0)});
     }
 
     // The "=" sign stays level with the middle of the grid: half a row up per
@@ -99,11 +79,7 @@ void frmVLMain::LayoutMatrix() {
     const design::Rect vectorCaption = design::Label(7).rect;
     m_form.moveLabel(LabelId{7}, vectorCaption.left + dx, vectorCaption.top);
 
-    ResetOutputs();
-}
-
-void frmVLMain::ResetOutputs() {
-    velmora::ResetOutputs(m_form, m_n);
+    ResetOutputs(m_form, m_n);
 }
 
 bool frmVLMain::AcceptDimension() {
@@ -111,7 +87,7 @@ bool frmVLMain::AcceptDimension() {
     bool unusable = false;
     try {
         const std::int16_t m = ReadDimension(m_form.text(txtMatSize));
-        tooLarge = m > kLargestDimension;
+        tooLarge = m > Matrix::kMaxSize;
         unusable = m < 1;
     } catch (const DimensionError& e) {
         tooLarge = e.kind() == DimensionError::Kind::tooLarge;
@@ -119,7 +95,7 @@ bool frmVLMain::AcceptDimension() {
     }
     if (tooLarge) {
         m_form.showMessage(messages::kDimensionTooLarge);
-        m_form.setText(txtMatSize, WholeNumberText(kLargestDimension));
+        m_form.setText(txtMatSize, WholeNumberText(Matrix::kMaxSize));
         return false;
     }
     if (unusable) {
@@ -187,7 +163,7 @@ bool frmVLMain::PasteBlock(FieldId id, std::string_view text) {
     // A square or augmented block of another size, pasted into the top-left
     // cell, brings its own dimension.
     const bool resize = !intoVector && top == 1 && left == 1 && rows >= 2 &&
-                        rows <= kLargestDimension && (width == rows || width == rows + 1) &&
+                        rows <= Matrix::kMaxSize && (width == rows || width == rows + 1) &&
                         rows != m_n;
     const int n = resize ? rows : m_n;
     // [A | y]: one column more than N, from the first column on.

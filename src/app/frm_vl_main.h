@@ -58,7 +58,6 @@ public:
 private:
     void InitForm();
     void LayoutMatrix();
-    void ResetOutputs();
     // Refuses a dimension that cannot be applied; true when it can.
     [[nodiscard]] bool AcceptDimension();
     void ReportCoefficient(const CoefficientError& error);

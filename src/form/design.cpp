@@ -1,49 +1,55 @@
 #include "form/design.h"
 
 #include <cassert>
+#include <cstddef>
 #include <stdexcept>
 #include <utility>
 
+#include "form/reset_outputs.h"
 #include "numtext/numtext.h"
 
 namespace velmora::design {
 
-namespace {
-
-// The entry of a design table whose key is `key`; every key has one.
-template <typename Table, typename Key, typename Spec>
-const Spec& Find(const Table& table, Key Spec::*member, Key key) {
-    for (const Spec& spec : table) {
-        if (spec.*member == key) {
-            return spec;
+// The tables are in the order of their keys, so that a key is an index.
+static_assert([] {
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        if (static_cast<std::size_t>(kFields[i].field) != i) {
+            return false;
         }
     }
-    assert(false && "every control has a design entry");
-    return table.front();
-}
+    for (std::size_t i = 0; i < kLabels.size(); ++i) {
+        if (kLabels[i].number != static_cast<int>(i) + 1) {
+            return false;
+        }
+    }
+    for (std::size_t i = 0; i < kLines.size(); ++i) {
+        if (kLines[i].number != static_cast<int>(i) + 1) {
+            return false;
+        }
+    }
+    return true;
+}());
 
-}  // namespace
-
-const FieldSpec& Spec(Field field) {
-    return Find(kFields, &FieldSpec::field, field);
+const FieldDesign& Of(Field field) {
+    return kFields.at(static_cast<std::size_t>(field));
 }
 
 std::vector<int> Members(Field field) {
     std::vector<int> members;
-    switch (Spec(field).shape) {
+    switch (Of(field).shape) {
         case Shape::single:
             members.push_back(0);
             break;
         case Shape::matrix:
-            for (int r = 1; r <= 6; ++r) {
-                for (int c = 1; c <= 6; ++c) {
+            for (int r = 1; r <= Matrix::kMaxSize; ++r) {
+                for (int c = 1; c <= Matrix::kMaxSize; ++c) {
                     members.push_back(10 * r + c);
                 }
             }
             break;
         case Shape::byRow:
         case Shape::byColumn:
-            for (int i = 1; i <= 6; ++i) {
+            for (int i = 1; i <= Matrix::kMaxSize; ++i) {
                 members.push_back(i);
             }
             break;
@@ -53,14 +59,15 @@ std::vector<int> Members(Field field) {
 
 bool IsMember(FieldId id) {
     const int k = id.index;
-    switch (Spec(id.field).shape) {
+    switch (Of(id.field).shape) {
         case Shape::single:
             return k == 0;
         case Shape::matrix:
-            return k / 10 >= 1 && k / 10 <= 6 && k % 10 >= 1 && k % 10 <= 6;
+            return k / 10 >= 1 && k / 10 <= Matrix::kMaxSize && k % 10 >= 1 &&
+                   k % 10 <= Matrix::kMaxSize;
         case Shape::byRow:
         case Shape::byColumn:
-            return k >= 1 && k <= 6;
+            return k >= 1 && k <= Matrix::kMaxSize;
     }
     return false;
 }
@@ -82,18 +89,18 @@ std::size_t Slot(int number, int first, int last, const char* what) {
 }  // namespace
 
 std::size_t LabelSlot(int number) {
-    return Slot(number, 1, 8, "labels are Label1..Label8");
+    return Slot(number, 1, static_cast<int>(kLabels.size()), "labels are Label1..Label8");
 }
 std::size_t LineSlot(int number) {
-    return Slot(number, 1, 14, "lines are Line1..Line14");
+    return Slot(number, 1, static_cast<int>(kLines.size()), "lines are Line1..Line14");
 }
 std::size_t OptionSlot(int index) {
-    return Slot(index, 0, 1, "optMat has the members 0 and 1");
+    return Slot(index, 0, static_cast<int>(kOptions.size()) - 1, "optMat has the members 0 and 1");
 }
 
 Cell CellOf(FieldId id) {
     assert(IsMember(id));
-    switch (Spec(id.field).shape) {
+    switch (Of(id.field).shape) {
         case Shape::single:
             return {1, 1};
         case Shape::matrix:
@@ -107,7 +114,7 @@ Cell CellOf(FieldId id) {
 }
 
 Rect DesignRect(FieldId id) {
-    const FieldSpec& spec = Spec(id.field);
+    const FieldDesign& spec = Of(id.field);
     const Cell cell = CellOf(id);
     return {spec.left + spec.pitchX * (cell.column - 1), spec.top + spec.pitchY * (cell.row - 1),
             spec.width, spec.height};
@@ -115,18 +122,18 @@ Rect DesignRect(FieldId id) {
 
 std::string InitialText(FieldId id) {
     if (id.field == Field::txtMatSize) {
-        return WholeNumberText(3);
+        return WholeNumberText(kStartDimension);
     }
     if (id.field == Field::txtIM) {
         const Cell cell = CellOf(id);
-        return WholeNumberText(cell.row == cell.column ? 1 : 0);
+        return IdentityText(cell.row, cell.column);
     }
     return {};
 }
 
 std::string AccessibleName(FieldId id) {
     const Cell cell = CellOf(id);
-    std::string name(Spec(id.field).accessibleName);
+    std::string name(Of(id.field).accessibleName);
     for (const auto& [placeholder, value] : {std::pair{"{r}", cell.row}, {"{c}", cell.column}}) {
         if (const auto at = name.find(placeholder); at != std::string::npos) {
             name.replace(at, 3, std::to_string(value));
@@ -135,12 +142,12 @@ std::string AccessibleName(FieldId id) {
     return name;
 }
 
-const LabelSpec& Label(int number) {
-    return Find(kLabels, &LabelSpec::number, number);
+const LabelDesign& Label(int number) {
+    return kLabels.at(LabelSlot(number) - 1);
 }
 
-const LineSpec& Line(int number) {
-    return Find(kLines, &LineSpec::number, number);
+const LineDesign& Line(int number) {
+    return kLines.at(LineSlot(number) - 1);
 }
 
 std::vector<TabStop> TabOrder() {

@@ -7,19 +7,20 @@
 namespace velmora {
 
 MemoryForm::MemoryForm() {
-    for (const design::FieldSpec& spec : design::kFields) {
-        for (const int k : design::Members(spec.field)) {
-            const FieldId id{spec.field, k};
+    for (const design::FieldDesign& entry : design::kFields) {
+        for (const int k : design::Members(entry.field)) {
+            const FieldId id{entry.field, k};
             const design::Rect rect = design::DesignRect(id);
-            state(id) = {design::InitialText(id), spec.visible, spec.readOnly, rect.left, rect.top};
+            state(id) = {design::InitialText(id), entry.visible, entry.readOnly, rect.left,
+                         rect.top};
         }
     }
-    for (const design::LabelSpec& spec : design::kLabels) {
-        m_labels[static_cast<std::size_t>(spec.number)] = {std::string(spec.caption),
-                                                           spec.rect.left, spec.rect.top};
+    for (const design::LabelDesign& entry : design::kLabels) {
+        m_labels[static_cast<std::size_t>(entry.number)] = {std::string(entry.caption),
+                                                            entry.rect.left, entry.rect.top};
     }
-    for (const design::LineSpec& spec : design::kLines) {
-        m_lines[static_cast<std::size_t>(spec.number)] = spec.ends;
+    for (const design::LineDesign& entry : design::kLines) {
+        m_lines[static_cast<std::size_t>(entry.number)] = entry.ends;
     }
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "form/design.h"
 #include "form/form.h"
 
 namespace velmora {
@@ -69,11 +70,9 @@ private:
     FieldState& state(FieldId id);
     [[nodiscard]] const FieldState& state(FieldId id) const;
 
-    static constexpr int kFieldKinds = 9;
-    static constexpr int kSlots = 67;  // indices 0..66
-    std::array<std::array<FieldState, kSlots>, kFieldKinds> m_fields{};
-    std::array<LabelState, 9> m_labels{};  // 1..8
-    std::array<LineEnds, 15> m_lines{};    // 1..14
+    std::array<std::array<FieldState, design::kMemberSlots>, design::kFieldKinds> m_fields{};
+    std::array<LabelState, design::kLabelSlots> m_labels{};
+    std::array<LineEnds, design::kLineSlots> m_lines{};
     int m_selectedOption = 0;
     std::vector<Message> m_messages;
     std::optional<FieldId> m_focus;

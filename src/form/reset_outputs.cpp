@@ -4,13 +4,15 @@
 
 namespace velmora {
 
+std::string IdentityText(int row, int column) {
+    return WholeNumberText(row == column ? 1 : 0);
+}
+
 void ResetOutputs(Form& form, std::int16_t n) {
-    const std::string one = WholeNumberText(1);
-    const std::string zero = WholeNumberText(0);
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j) {
             const int k = 10 * i + j;
-            form.setText(txtIM(k), i == j ? one : zero);
+            form.setText(txtIM(k), IdentityText(i, j));
             form.setText(txtMinMat(k), "");
         }
         form.setText(txtSol(i), "");

@@ -17,6 +17,11 @@
 
 namespace velmora {
 
+namespace {
+
+// Only a move of the focus between controls of the window counts. A window
+// deactivation or re-activation, a popup (the context menu), a menu or a
+// message box taking the focus changes nothing the logic sees.
 bool IsFocusMove(Qt::FocusReason reason) {
     switch (reason) {
         case Qt::TabFocusReason:
@@ -29,8 +34,6 @@ bool IsFocusMove(Qt::FocusReason reason) {
             return false;
     }
 }
-
-namespace {
 
 // Qt's own entry of a line edit's context menu. They carry no names, so
 // they are known by their text as Qt translates it; the entry is given the

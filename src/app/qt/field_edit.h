@@ -19,11 +19,6 @@ class QMenu;
 
 namespace velmora {
 
-// Only a move of the focus between controls of the window counts. A window
-// deactivation or re-activation, a popup (the context menu), a menu or a
-// message box taking the focus changes nothing the logic sees.
-[[nodiscard]] bool IsFocusMove(Qt::FocusReason reason);
-
 // What a field asks of its window beyond editing its own text.
 class FieldHost {
 public:

@@ -48,12 +48,12 @@ QRect ToPixels(design::Rect rect) {
 
 // The tables' family names stay in the fonts; where a family is missing,
 // the substitutes registered below stand in for it.
-QFont ToQFont(const design::FontSpec& spec) {
-    QFont font(ToQString(spec.family));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+QFont ToQFont(const design::FontDesign& entry) {
+    QFont font(ToQString(entry.family));
+    font.setPointSizeF(entry.points);
+    font.setBold(entry.bold);
+    font.setItalic(entry.italic);
+    font.setUnderline(entry.underline);
     return font;
 }
 
@@ -140,8 +140,8 @@ QtForm::QtForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     buildFields();
     buildButtons();
     buildLabels();
-    for (const design::LineSpec& spec : design::kLines) {
-        m_lines[static_cast<std::size_t>(spec.number)] = spec.ends;
+    for (const design::LineDesign& entry : design::kLines) {
+        m_lines[static_cast<std::size_t>(entry.number)] = entry.ends;
     }
     buildTabOrder();
 
@@ -157,23 +157,23 @@ QtForm::~QtForm() {
 }
 
 void QtForm::buildFields() {
-    for (const design::FieldSpec& spec : design::kFields) {
-        const QFont font = ToQFont(spec.font);
-        for (const int k : design::Members(spec.field)) {
-            const FieldId id{spec.field, k};
+    for (const design::FieldDesign& entry : design::kFields) {
+        const QFont font = ToQFont(entry.font);
+        for (const int k : design::Members(entry.field)) {
+            const FieldId id{entry.field, k};
             auto* edit = new FieldEdit(id, *this, this);
             m_fields[static_cast<std::size_t>(id.field)][static_cast<std::size_t>(k)] = edit;
             edit->setGeometry(ToPixels(design::DesignRect(id)));
             edit->setFont(font);
             edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             edit->setMaxLength(std::numeric_limits<int>::max());
-            edit->setReadOnly(spec.readOnly);
+            edit->setReadOnly(entry.readOnly);
             SetColour(edit, QPalette::Base,
-                      spec.background ? ToQColor(*spec.background) : Qt::white);
+                      entry.background ? ToQColor(*entry.background) : Qt::white);
             SetColour(edit, QPalette::Text, Qt::black);
             edit->setText(ToQString(design::InitialText(id)));
             edit->setAccessibleName(ToQString(design::AccessibleName(id)));
-            if (!spec.visible) {
+            if (!entry.visible) {
                 // Working storage: never on screen, never in the focus chain.
                 edit->setFocusPolicy(Qt::NoFocus);
                 edit->hide();
@@ -186,7 +186,7 @@ void QtForm::buildFields() {
 }
 
 void QtForm::buildButtons() {
-    const design::ButtonSpec& solve = design::kSolveButton;
+    const design::ButtonDesign& solve = design::kSolveButton;
     m_solve = new QPushButton(ToQString(solve.caption), this);
     m_solve->setGeometry(ToPixels(solve.rect));
     m_solve->setFont(ToQFont(solve.font));
@@ -199,10 +199,10 @@ void QtForm::buildButtons() {
     m_optionGroup = new QButtonGroup(this);
     m_optionGroup->setExclusive(true);
     for (int i = 0; i < 2; ++i) {
-        const design::ButtonSpec& spec = design::kOptions[static_cast<std::size_t>(i)];
-        auto* option = new QRadioButton(ToQString(spec.caption), this);
-        option->setGeometry(ToPixels(spec.rect));
-        option->setFont(ToQFont(spec.font));
+        const design::ButtonDesign& entry = design::kOptions[static_cast<std::size_t>(i)];
+        auto* option = new QRadioButton(ToQString(entry.caption), this);
+        option->setGeometry(ToPixels(entry.rect));
+        option->setFont(ToQFont(entry.font));
         // Buttons fill with the Button role by default.
         option->setBackgroundRole(QPalette::Window);
         option->setAutoFillBackground(true);
@@ -218,15 +218,15 @@ void QtForm::buildButtons() {
 }
 
 void QtForm::buildLabels() {
-    for (const design::LabelSpec& spec : design::kLabels) {
-        auto* label = new QLabel(ToQString(spec.caption), this);
-        label->setGeometry(ToPixels(spec.rect));
-        label->setFont(ToQFont(spec.font));
+    for (const design::LabelDesign& entry : design::kLabels) {
+        auto* label = new QLabel(ToQString(entry.caption), this);
+        label->setGeometry(ToPixels(entry.rect));
+        label->setFont(ToQFont(entry.font));
         label->setTextFormat(Qt::PlainText);
-        label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setAlignment((entry.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setAutoFillBackground(false);  // the picture shows through
         label->setAccessibleName(label->text());
-        m_labels[static_cast<std::size_t>(spec.number)] = label;
+        m_labels[static_cast<std::size_t>(entry.number)] = label;
     }
 }
 
@@ -346,10 +346,10 @@ void QtForm::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(rect(), ToQColor(design::kPictureGreen));
     painter.drawPixmap(QPoint(0, 0), m_background);
 
-    for (const design::LineSpec& spec : design::kLines) {
-        const LineEnds& ends = m_lines[static_cast<std::size_t>(spec.number)];
+    for (const design::LineDesign& entry : design::kLines) {
+        const LineEnds& ends = m_lines[static_cast<std::size_t>(entry.number)];
         // Square caps close the corners where a bracket's bar meets its serifs.
-        painter.setPen(QPen(Qt::black, spec.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setPen(QPen(Qt::black, entry.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawLine(Pixels(ends.x1), Pixels(ends.y1), Pixels(ends.x2), Pixels(ends.y2));
     }
 }

@@ -11,6 +11,7 @@
 
 #include "app/frm_vl_main.h"
 #include "app/qt/field_edit.h"
+#include "form/design.h"
 #include "form/form.h"
 
 class QButtonGroup;
@@ -91,12 +92,10 @@ private:
     template <typename Handler>
     void run(Handler&& handler);
 
-    static constexpr int kFieldKinds = 9;
-    static constexpr int kSlots = 67;  // member indices 0..66
-    std::array<std::array<FieldEdit*, kSlots>, kFieldKinds> m_fields{};
-    std::array<QLabel*, 9> m_labels{};         // Label1..Label8
-    std::array<LineEnds, 15> m_lines{};        // Line1..Line14, twips
-    std::array<QRadioButton*, 2> m_options{};  // optMat(0), optMat(1)
+    std::array<std::array<FieldEdit*, design::kMemberSlots>, design::kFieldKinds> m_fields{};
+    std::array<QLabel*, design::kLabelSlots> m_labels{};
+    std::array<LineEnds, design::kLineSlots> m_lines{};  // twips
+    std::array<QRadioButton*, design::kOptionSlots> m_options{};
     QButtonGroup* m_optionGroup = nullptr;
     QPushButton* m_solve = nullptr;
     QPixmap m_background;
