@@ -57,6 +57,7 @@ QFont ToQFont(const design::FontDesign& entry) {
     return font;
 }
 
+// Once, from prepareApplication(), before any widget asks for a font.
 void InstallFontSubstitutes() {
     const auto substitute = [](const QString& family, const QStringList& faces) {
         if (QFont::substitutes(family) != faces) {
@@ -124,8 +125,6 @@ void QtForm::prepareApplication() {
 }
 
 QtForm::QtForm(QWidget* parent) : QWidget(parent, Qt::Window) {
-    InstallFontSubstitutes();
-
     setWindowTitle(ToQString(design::kCaption));
     // Fixed client area; no maximise button. Where the window appears is the
     // window system's choice.
