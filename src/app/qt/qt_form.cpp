@@ -156,21 +156,31 @@ QtForm::~QtForm() {
 }
 
 void QtForm::buildFields() {
+    // What every member of an array shares is made once; what a new field
+    // already has (the window's font, an empty text) is not set again, as
+    // each change lays its text out anew.
     for (const design::FieldDesign& entry : design::kFields) {
         const QFont font = ToQFont(entry.font);
+        const bool ownFont = font != this->font();
+        QPalette colours = palette();
+        colours.setColor(QPalette::Base,
+                         entry.background ? ToQColor(*entry.background) : Qt::white);
+        colours.setColor(QPalette::Text, Qt::black);
         for (const int k : design::Members(entry.field)) {
             const FieldId id{entry.field, k};
             auto* edit = new FieldEdit(id, *this, this);
             m_fields[static_cast<std::size_t>(id.field)][static_cast<std::size_t>(k)] = edit;
             edit->setGeometry(ToPixels(design::DesignRect(id)));
-            edit->setFont(font);
+            if (ownFont) {
+                edit->setFont(font);
+            }
             edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             edit->setMaxLength(std::numeric_limits<int>::max());
             edit->setReadOnly(entry.readOnly);
-            SetColour(edit, QPalette::Base,
-                      entry.background ? ToQColor(*entry.background) : Qt::white);
-            SetColour(edit, QPalette::Text, Qt::black);
-            edit->setText(ToQString(design::InitialText(id)));
+            edit->setPalette(colours);
+            if (const std::string text = design::InitialText(id); !text.empty()) {
+                edit->setText(ToQString(text));
+            }
             edit->setAccessibleName(ToQString(design::AccessibleName(id)));
             if (!entry.visible) {
                 // Working storage: never on screen, never in the focus chain.
