@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
+#include <QXmlStreamReader>
 #include <functional>
 #include <memory>
 #include <string>
@@ -584,6 +586,34 @@ TEST_F(Gui, WindowCarriesTheApplicationsIconAndDesktopEntry) {
     const design::Rgb mint = design::kPictureGreen;
     EXPECT_EQ(small.pixelColor(8, 1), QColor(mint.red, mint.green, mint.blue));
     EXPECT_EQ(small.pixelColor(2, 8), QColor(Qt::black));
+}
+
+// The picture behind the controls is drawn on a second thread while the
+// window is built, and loads no font of its own: its formulae are outlines.
+TEST_F(Gui, BackgroundPictureDrawsNoText) {
+    QFile file(QStringLiteral(":/velmora/background.svg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader svg(&file);
+    int paths = 0;
+    std::vector<std::string> textual;
+    while (!svg.atEnd()) {
+        if (svg.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        const QString name = svg.name().toString();
+        paths += name == QLatin1String("path") ? 1 : 0;
+        for (const char* element : {"text", "tspan", "textArea", "font", "font-face"}) {
+            if (name == QLatin1String(element)) {
+                textual.push_back(element);
+            }
+        }
+        if (svg.attributes().hasAttribute(QStringLiteral("font-family"))) {
+            textual.push_back("font-family on " + name.toStdString());
+        }
+    }
+    EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+    EXPECT_EQ(textual, std::vector<std::string>{});
+    EXPECT_GT(paths, 25);  // at least one outline for each of the former texts
 }
 
 }  // namespace
