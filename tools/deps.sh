@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and testing Velmora need,
-# only those that are missing; does nothing (quickly) when all are there.
+# and any more named as arguments, only those that are missing; does nothing
+# (quickly) when all are there.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,8 @@ packages=(
     fonts-liberation2 fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file
 )
+
+packages+=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

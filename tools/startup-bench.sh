@@ -10,20 +10,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-21}"
 
-tools/deps.sh
-# What only this benchmark needs: the virtual X server and Xlib's headers.
-missing=()
-for p in xvfb libx11-dev; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' ||
-        missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -q
-    "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
-fi
+# What only this benchmark needs besides: the virtual X server and Xlib's headers.
+tools/deps.sh xvfb libx11-dev
 
 cmake --preset release >/dev/null
 cmake --build --preset release -j2 \
