@@ -604,7 +604,7 @@ TEST_F(Gui, BackgroundPictureDrawsNoText) {
         paths += name == QLatin1String("path") ? 1 : 0;
         for (const char* element : {"text", "tspan", "textArea", "font", "font-face"}) {
             if (name == QLatin1String(element)) {
-                textual.push_back(element);
+                textual.emplace_back(element);
             }
         }
         if (svg.attributes().hasAttribute(QStringLiteral("font-family"))) {

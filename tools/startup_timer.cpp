@@ -7,11 +7,11 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <poll.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 
