@@ -20,6 +20,6 @@ tools/lint.sh
 echo "== install rules and the Debian package"
 tools/check-install.sh
 
-echo "== fuzzing the readers"
+echo "== fuzzing the number readers and writers and the whole Solve"
 tools/fuzz.sh "${VELMORA_FUZZ_SECONDS:-10}"
 echo "All tests passed."
