@@ -151,9 +151,7 @@ TEST(ReadNumberStrict, ReadsC17DigitTextsExactly) {
     }
 }
 
-TEST(ReadNumberStrict, IsNoexcept) {
-    static_assert(noexcept(ReadNumberStrict("")));
-}
+static_assert(noexcept(ReadNumberStrict("")));
 
 // ReadNumberLenient
 
