@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "exact_determinant.h"
 #include "form/memory_form.h"
 #include "form_texts.h"
 #include "minors/coefficients.h"
@@ -379,23 +381,27 @@ TEST(Minors, OverflowOnAClickEmptiesTheGrid) {
 }
 
 // Random diagonally dominant integer matrices: every value stays an exact
-// integer, so under "Minors" each row and each column of the grid must add
-// up to the determinant exactly, and under "Determinants" each row box (from
-// N = 3) must hold it.
+// integer, so the determinant handed back must equal the exact one, under
+// "Minors" each row and each column of the grid must add up to it exactly,
+// and under "Determinants" each row box (from N = 3) must hold it.
 TEST(Minors, RowsAndColumnsOfLaplaceTermsAddUpToTheDeterminant) {
     std::mt19937 random(1234);
     std::uniform_int_distribution<int> entry(-6, 6);
     for (int trial = 0; trial < 300; ++trial) {
         const auto n = static_cast<std::int16_t>(2 + trial % 5);
         MemoryForm form;
+        testing_support::IntMatrix a(static_cast<std::size_t>(n),
+                                     std::vector<long long>(static_cast<std::size_t>(n)));
         for (int r = 1; r <= n; ++r) {
             for (int c = 1; c <= n; ++c) {
                 const int value = entry(random) + (r == c ? 40 : 0);
+                a[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)] = value;
                 form.setText(txtMat(10 * r + c), std::to_string(value));
             }
         }
-        const double det = RunGrid(form, n, 1);
+        const auto det = static_cast<double>(testing_support::ExactDeterminant(a));
         ASSERT_NE(det, 0.0);
+        ASSERT_EQ(RunGrid(form, n, 1), det) << "n = " << n << ", trial " << trial;
         for (int i = 1; i <= n; ++i) {
             double row = 0.0;
             double column = 0.0;
@@ -406,7 +412,7 @@ TEST(Minors, RowsAndColumnsOfLaplaceTermsAddUpToTheDeterminant) {
             ASSERT_EQ(row, det) << "n = " << n << ", row " << i << ", trial " << trial;
             ASSERT_EQ(column, det) << "n = " << n << ", column " << i << ", trial " << trial;
         }
-        ASSERT_EQ(RunGrid(form, n, 0), det);
+        ASSERT_EQ(RunGrid(form, n, 0), det) << "n = " << n << ", trial " << trial;
         for (int r = 1; n >= 3 && r <= n; ++r) {
             ASSERT_EQ(Value(form.field(txtDetRow(r)).text), det) << "n = " << n;
         }
