@@ -6,11 +6,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/deps.sh >&2
 
+# The "package" presets build the program alone into build/package; they
+# also keep `cpack` from building every target first.
 build=build/package
-# Only the program is built; `cpack` would otherwise build every target first.
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
-    -DVELMORA_TESTS=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-cmake --build "$build" -j"$(nproc)" --target velmora >&2
+cmake --preset package >/dev/null
+cmake --build --preset package -j"$(nproc)" >&2
 rm -f "$build"/velmora_*.deb
 (cd "$build" && cpack -G DEB >/dev/null 2>&1) || { echo "cpack failed; see $build/_CPack_Packages" >&2; exit 1; }
 deb=("$build"/velmora_*.deb)
