@@ -14,7 +14,7 @@ runs="${1:-21}"
 tools/deps.sh xvfb libx11-dev
 
 cmake --preset release >/dev/null
-cmake --build --preset release -j2 \
+cmake --build --preset release -j"$(nproc)" \
     --target velmora velmora_startup_floor velmora_startup_timer >/dev/null
 velmora=build/release/src/app/qt/velmora
 floor=build/release/tools/velmora_startup_floor
