@@ -588,7 +588,7 @@ TEST_F(Gui, WindowCarriesTheApplicationsIconAndDesktopEntry) {
     EXPECT_EQ(small.pixelColor(2, 8), QColor(Qt::black));
 }
 
-// The picture behind the controls is drawn on a second thread while the
+// The picture behind the controls is rendered into a pixmap as the
 // window is built, and loads no font of its own: its formulae are outlines.
 TEST_F(Gui, BackgroundPictureDrawsNoText) {
     QFile file(QStringLiteral(":/velmora/background.svg"));
