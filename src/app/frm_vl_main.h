@@ -36,10 +36,12 @@ public:
     // nothing and says so; either way it is true. False when the text is no
     // block or the field takes none: the text then goes in as one text.
     bool PasteBlock(FieldId id, std::string_view text);
-    // Puts back every cell and the dimension the last block paste changed;
-    // the results stay as they are. False when there is no such paste to
-    // undo: since it, the user has edited a field, or a Solve or an option
-    // has computed results from the pasted cells.
+    // Puts back every cell and the dimension the last block paste changed.
+    // A dimension goes back through txtMatSize_LostFocus, which lays out the
+    // grid and resets the results as leaving the field does; an undo that
+    // puts back cells only leaves the results as they are. False when there
+    // is no such paste to undo: since it, the user has edited a field, or a
+    // Solve or an option has computed results from the pasted cells.
     bool UndoPaste();
     [[nodiscard]] bool CanUndoPaste() const { return m_pasteUndo.has_value(); }
     // The user has changed a field's text himself.
