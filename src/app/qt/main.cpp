@@ -1,5 +1,6 @@
-// Opens the window. It needs a graphical display; without one it says so in
-// one line instead of letting Qt abort.
+// Opens the window. It needs a graphical display: when none is named it says
+// so in one line; when Qt cannot start for whatever reason, it passes on what
+// Qt said and exits instead of letting Qt abort.
 
 #include <QApplication>
 #include <cstdio>
@@ -17,16 +18,19 @@ constexpr const char* kNoDisplay =
 QtMessageHandler g_qtHandler = nullptr;
 QList<std::pair<QtMsgType, QString>> g_startUpMessages;
 
-// While the application starts, Qt's messages are held back: its fatal
-// "could not connect to display" becomes our one line and a plain exit, and
-// the warnings that led to it are not shown.
+// While the application starts, Qt's messages are held back and shown once
+// it has started. A fatal one ends the start: it is written after the
+// messages that led to it (such as "could not connect to display"), which
+// say why, and the program exits plainly instead of aborting.
 void HoldStartUpMessages(QtMsgType type, const QMessageLogContext& /*context*/,
                          const QString& message) {
+    g_startUpMessages.append({type, message});
     if (type == QtFatalMsg) {
-        std::fputs(kNoDisplay, stderr);
+        for (const auto& held : std::as_const(g_startUpMessages)) {
+            std::fprintf(stderr, "velmora: %s\n", held.second.toLocal8Bit().constData());
+        }
         std::_Exit(1);
     }
-    g_startUpMessages.append({type, message});
 }
 
 }  // namespace
