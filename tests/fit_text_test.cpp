@@ -8,12 +8,24 @@
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "numtext/numtext.h"
 
 namespace velmora {
 namespace {
+
+std::size_t Utf8Length(std::string_view s) {
+    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
+    }));
+}
+
+// A space of `chars` characters, counted as UTF-8 characters.
+FitsPredicate FitsChars(std::size_t chars) {
+    return [chars](std::string_view s) { return Utf8Length(s) <= chars; };
+}
 
 struct Row {
     const char* text;
@@ -72,7 +84,7 @@ TEST(FitText, TableByCharacterCount) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.text) + " in " + std::to_string(row.chars));
-        const FittedText fitted = FitText(row.text, row.chars);
+        const FittedText fitted = FitText(row.text, FitsChars(row.chars));
         EXPECT_EQ(fitted.text, row.shown);
         EXPECT_EQ(fitted.fit, row.fit);
     }
@@ -107,12 +119,6 @@ bool ReadsAsNumber(const std::string& text, double& value) {
         ++end;
     }
     return *end == '\0' && end != text.c_str() && std::isfinite(value);
-}
-
-std::size_t Utf8Length(std::string_view s) {
-    return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0U) != 0x80U;
-    }));
 }
 
 // Checks every promise of the fitting against the text and the space.
@@ -199,10 +205,10 @@ std::vector<std::string> SampleTexts() {
 TEST(FitText, EveryResultReadsTrueInAnyNumberOfCharacters) {
     for (const std::string& text : SampleTexts()) {
         for (std::size_t chars = 0; chars <= 24; ++chars) {
-            const FittedText fitted = FitText(text, chars);
+            const FitsPredicate fits = FitsChars(chars);
+            const FittedText fitted = FitText(text, fits);
             EXPECT_LE(Utf8Length(fitted.text), chars);
-            ExpectReadsTrue(text, fitted,
-                            [chars](std::string_view s) { return Utf8Length(s) <= chars; });
+            ExpectReadsTrue(text, fitted, fits);
         }
     }
 }

@@ -173,14 +173,4 @@ FittedText FitText(std::string_view text, const FitsPredicate& fits) {
     return Beginning(text, fits);
 }
 
-FittedText FitText(std::string_view text, std::size_t maxChars) {
-    return FitText(text, [maxChars](std::string_view s) {
-        std::size_t chars = 0;
-        for (const char c : s) {
-            chars += IsContinuationByte(c) ? 0 : 1;
-        }
-        return chars <= maxChars;
-    });
-}
-
 }  // namespace velmora

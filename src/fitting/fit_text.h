@@ -6,7 +6,6 @@
 // exponent, as a spreadsheet's General format does; any other text shows
 // its beginning. The text itself is never changed, only what is drawn.
 
-#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -41,9 +40,5 @@ using FitsPredicate = std::function<bool(std::string_view)>;
 // text shows its longest beginning that fits, cut between UTF-8
 // characters.
 [[nodiscard]] FittedText FitText(std::string_view text, const FitsPredicate& fits);
-
-// The same for a space of `maxChars` characters, counted as UTF-8
-// characters.
-[[nodiscard]] FittedText FitText(std::string_view text, std::size_t maxChars);
 
 }  // namespace velmora
