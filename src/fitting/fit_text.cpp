@@ -71,14 +71,15 @@ int SignificantDigits(std::string_view plain) {
     return count;
 }
 
-// A candidate form and the decimal place of its last digit (10^place):
-// the lower the place, the more the form tells of the value.
-struct Form {
+// The number written rounded, plain or with an exponent, and the decimal
+// place of its last digit (10^place): the lower the place, the more the
+// written number tells of the value.
+struct RoundedForm {
     std::string text;
     int place = 0;
 };
 
-std::optional<Form> PlainForm(double x, const FitsPredicate& fits) {
+std::optional<RoundedForm> PlainForm(double x, const FitsPredicate& fits) {
     if (!(std::fabs(x) < kPlainLimit)) {
         return std::nullopt;
     }
@@ -93,13 +94,13 @@ std::optional<Form> PlainForm(double x, const FitsPredicate& fits) {
         }
         DropTrailingZeros(text);
         if (fits(text)) {
-            return Form{std::move(text), -decimals};
+            return RoundedForm{std::move(text), -decimals};
         }
     }
     return std::nullopt;
 }
 
-std::optional<Form> ExponentForm(double x, const FitsPredicate& fits) {
+std::optional<RoundedForm> ExponentForm(double x, const FitsPredicate& fits) {
     for (int digits = kMaxDigits; digits >= 1; --digits) {
         // "d.ddde+XX": std::to_chars writes at least two exponent digits.
         const std::string chars = ToChars(x, std::chars_format::scientific, digits - 1);
@@ -115,7 +116,7 @@ std::optional<Form> ExponentForm(double x, const FitsPredicate& fits) {
             if (chars[e + 1] == '-') {
                 exponent = -exponent;
             }
-            return Form{std::move(text), exponent - (digits - 1)};
+            return RoundedForm{std::move(text), exponent - (digits - 1)};
         }
     }
     return std::nullopt;
@@ -130,8 +131,8 @@ FittedText Filled(const FitsPredicate& fits) {
 }
 
 FittedText RoundToFit(double x, const FitsPredicate& fits) {
-    std::optional<Form> plain = PlainForm(x, fits);
-    std::optional<Form> exponent = ExponentForm(x, fits);
+    std::optional<RoundedForm> plain = PlainForm(x, fits);
+    std::optional<RoundedForm> exponent = ExponentForm(x, fits);
     if (plain && (!exponent || plain->place <= exponent->place)) {
         return {std::move(plain->text), Fit::rounded};
     }
