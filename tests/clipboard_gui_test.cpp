@@ -393,7 +393,8 @@ TEST_F(Clipboard, TheInverseCopiesAtFullPrecisionUntilTheResultsAreReset) {
               QString::fromStdString(twoThirds + "\t" + minusThird + "\n" + minusThird + "\t" +
                                      twoThirds));
     focus(form().solveButton());
-    EXPECT_EQ(ToolTipOf(edit(txtIM(12))), QString::fromStdString("-.333\n" + minusThird));
+    EXPECT_EQ(ToolTipOf(edit(txtIM(12))),
+              QString::fromStdString("-.333\n" + minusThird + "\nexactly -1/3"));
 
     enterDimension("2");  // leaving the field resets the results
     EXPECT_EQ(copied(txtIM(11), entry), std::nullopt);

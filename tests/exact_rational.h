@@ -82,6 +82,53 @@ inline std::optional<RationalMatrix> ExactInverse(RationalMatrix a) {
     return w;
 }
 
+// The exact determinant by Gaussian elimination with row exchanges.
+inline mpq_class ExactDeterminantOf(RationalMatrix a) {
+    const std::size_t n = a.size();
+    mpq_class det = 1;
+    for (std::size_t j = 0; j < n; ++j) {
+        std::size_t p = j;
+        while (p < n && a[p][j] == 0) {
+            ++p;
+        }
+        if (p == n) {
+            return 0;
+        }
+        if (p != j) {
+            std::swap(a[p], a[j]);
+            det = -det;
+        }
+        det *= a[j][j];
+        for (std::size_t k = j + 1; k < n; ++k) {
+            if (a[k][j] == 0) {
+                continue;
+            }
+            const mpq_class f = a[k][j] / a[j][j];
+            for (std::size_t i = j; i < n; ++i) {
+                a[k][i] -= f * a[j][i];
+            }
+        }
+    }
+    return det;
+}
+
+// The matrix without one row and one column.
+inline RationalMatrix Without(const RationalMatrix& a, std::size_t row, std::size_t column) {
+    RationalMatrix minor;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (i == row) {
+            continue;
+        }
+        RationalVector& out = minor.emplace_back();
+        for (std::size_t j = 0; j < a.size(); ++j) {
+            if (j != column) {
+                out.push_back(a[i][j]);
+            }
+        }
+    }
+    return minor;
+}
+
 inline RationalVector Times(const RationalMatrix& w, const RationalVector& y) {
     RationalVector x(y.size(), 0);
     for (std::size_t r = 0; r < y.size(); ++r) {
@@ -114,6 +161,113 @@ inline std::string ThousandthsText(const mpz_class& k) {
     const mpz_class whole = magnitude / 1000;
     const std::string fraction = mpz_class(magnitude % 1000 + 1000).get_str().substr(1);
     return (k < 0 ? "-" : "") + (whole == 0 ? std::string() : whole.get_str()) + "." + fraction;
+}
+
+// |p/q| rounded to `count` significant digits, halves away from zero, by
+// long division one digit at a time: the digits and the power of ten of
+// the first one.
+struct Rounded {
+    std::string digits;
+    long exponent = 0;
+};
+
+inline Rounded LongDivision(const mpq_class& x, std::size_t count) {
+    mpz_class remainder = abs(x.get_num());
+    const mpz_class& q = x.get_den();
+    const mpz_class whole = remainder / q;
+    remainder %= q;
+    std::string digits = whole == 0 ? "" : whole.get_str();
+    long exponent = static_cast<long>(digits.size()) - 1;
+    if (digits.empty()) {
+        exponent = -1;
+        for (;;) {
+            remainder *= 10;
+            const mpz_class digit = remainder / q;
+            remainder %= q;
+            if (digit != 0) {
+                digits = digit.get_str();
+                break;
+            }
+            --exponent;
+        }
+    }
+    while (digits.size() <= count) {
+        remainder *= 10;
+        const mpz_class digit = remainder / q;
+        remainder %= q;
+        digits += digit.get_str();
+    }
+    const bool up = digits[count] >= '5';
+    digits.resize(count);
+    if (up) {
+        std::size_t i = count;
+        while (i > 0 && digits[i - 1] == '9') {
+            digits[--i] = '0';
+        }
+        if (i == 0) {
+            digits.insert(digits.begin(), '1');
+            digits.pop_back();
+            ++exponent;
+        } else {
+            ++digits[i - 1];
+        }
+    }
+    return {digits, exponent};
+}
+
+inline mpq_class ValueOf(const Rounded& r, bool negative) {
+    mpq_class v(mpz_class(r.digits));
+    mpz_class power;
+    const long shift = r.exponent - static_cast<long>(r.digits.size()) + 1;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(shift < 0 ? -shift : shift));
+    v = shift < 0 ? mpq_class(v / power) : mpq_class(v * power);
+    v.canonicalize();
+    return negative ? mpq_class(-v) : v;
+}
+
+// q as the window's general number text: 15 significant digits, plain for
+// decimal exponents -4..14, otherwise with an exponent of two digits or more.
+inline std::string NumberTextOf(const mpq_class& q) {
+    if (q == 0) {
+        return "0";
+    }
+    const Rounded r = LongDivision(q, 15);
+    std::string digits = r.digits;
+    const std::string sign = q < 0 ? "-" : "";
+    std::string text;
+    if (r.exponent >= -4 && r.exponent <= 14) {
+        if (r.exponent < 0) {
+            digits.insert(0, static_cast<std::size_t>(-r.exponent), '0');
+            digits.insert(1, ".");
+        } else {
+            digits.insert(static_cast<std::size_t>(r.exponent) + 1, ".");
+        }
+        digits.erase(digits.find_last_not_of('0') + 1);
+        if (digits.back() == '.') {
+            digits.pop_back();
+        }
+        return sign + digits;
+    }
+    std::string mantissa = digits.substr(0, 1) + "." + digits.substr(1);
+    mantissa.erase(mantissa.find_last_not_of('0') + 1);
+    if (mantissa.back() == '.') {
+        mantissa.pop_back();
+    }
+    const long e = r.exponent < 0 ? -r.exponent : r.exponent;
+    return sign + mantissa + "E" + (r.exponent < 0 ? "-" : "+") + (e < 10 ? "0" : "") +
+           std::to_string(e);
+}
+
+// q in the pattern "###.000", rounded to thousandths with halves away from
+// zero, as the window shows exact values.
+inline std::string ThreeDecimalsAway(const mpq_class& q) {
+    const mpq_class scaled = abs(q) * 1000;
+    mpz_class k;
+    mpz_fdiv_q(k.get_mpz_t(), scaled.get_num_mpz_t(), scaled.get_den_mpz_t());
+    if (2 * (scaled - k) >= 1) {
+        k += 1;
+    }
+    return ThousandthsText(q < 0 ? mpz_class(-k) : k);
 }
 
 // The texts that a value computed within `band` of q may round to at three

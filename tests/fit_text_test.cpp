@@ -59,19 +59,24 @@ TEST(FitText, TableByCharacterCount) {
         {"1.5", 2, "2", Fit::rounded},
         {"1.2000000001", 4, "1.2", Fit::rounded},
         {"-0.5", 1, "#", Fit::filled},
-        // A non-zero number is never shown as a zero.
-        {"-0.5", 2, "##", Fit::filled},
+        // Halves go away from zero, as in every number text of the window.
+        {"-0.5", 2, "-1", Fit::rounded},
+        {"0.25", 3, "0.3", Fit::rounded},
         {"-0.6", 2, "-1", Fit::rounded},
+        // A non-zero number is never shown as a zero.
+        {"0.4", 2, "##", Fit::filled},
         {"123", 0, "", Fit::filled},
-        {"-0.000000000000000", 5, "-0", Fit::rounded},
+        // A zero has no sign.
+        {"-0.000000000000000", 5, "0", Fit::rounded},
         {"  0.333333333333333 ", 6, "0.3333", Fit::rounded},
         {"+0.333333333333333", 6, "0.3333", Fit::rounded},
         {"1.79769313486231E+308", 10, "1.798E+308", Fit::rounded},
         {"1.79769313486231E+308", 9, "1.8E+308", Fit::rounded},
-        // Below the smallest subnormal the value is a zero of its sign.
-        {"1.2345678901E-400", 6, "0", Fit::rounded},
-        // Beyond the double range: the reader gives no value to round.
-        {"1.2345678901E+400", 6, "######", Fit::filled},
+        // Beyond the double range, where exact results can lie.
+        {"1.2345678901E-400", 6, "1E-400", Fit::rounded},
+        {"1.2345678901E+400", 6, "1E+400", Fit::rounded},
+        {"-9.99E+999", 7, "#######", Fit::filled},
+        {"-9.99E+999", 8, "-1E+1000", Fit::rounded},
         // Other texts show their beginning.
         {"12abc", 3, "12a", Fit::cut},
         {"&HFFFFFFFFFF", 6, "&HFFFF", Fit::cut},
@@ -107,14 +112,15 @@ bool IsNegative(const std::string& text) {
     return first != std::string::npos && text[first] == '-';
 }
 
-// strtod in the "C" locale reads the texts independently of the code
-// under test.
-bool ReadsAsNumber(const std::string& text, double& value) {
+// strtold in the "C" locale reads the texts independently of the code
+// under test, with a range far beyond the double's (the texts of exact
+// results can lie beyond it).
+bool ReadsAsNumber(const std::string& text, long double& value) {
     if (text.empty() || text.find_first_of("&xXnN") != std::string::npos) {
         return false;  // literals, hexadecimal floats, inf and nan
     }
     char* end = nullptr;
-    value = std::strtod(text.c_str(), &end);
+    value = std::strtold(text.c_str(), &end);
     while (*end == ' ' || *end == '\t') {
         ++end;
     }
@@ -125,7 +131,7 @@ bool ReadsAsNumber(const std::string& text, double& value) {
 void ExpectReadsTrue(const std::string& text, const FittedText& fitted, const FitsPredicate& fits) {
     SCOPED_TRACE("'" + text + "' shown as '" + fitted.text + "'");
     ASSERT_TRUE(fits(fitted.text));
-    double value = 0.0;
+    long double value = 0.0L;
     const bool number = ReadsAsNumber(text, value);
     switch (fitted.fit) {
         case Fit::whole:
@@ -134,12 +140,16 @@ void ExpectReadsTrue(const std::string& text, const FittedText& fitted, const Fi
         case Fit::rounded: {
             ASSERT_TRUE(number);
             EXPECT_FALSE(fits(text));
-            double shown = 0.0;
+            long double shown = 0.0L;
             ASSERT_TRUE(ReadsAsNumber(fitted.text, shown));
-            EXPECT_EQ(IsNegative(fitted.text), IsNegative(text));
-            // Half a unit of the last digit shown, and the doubles' own error.
-            const double tolerance = 0.5 * std::pow(10.0, LastPlace(fitted.text)) * (1 + 1e-9) +
-                                     1e-15 * std::fabs(value);
+            // A zero has no sign; a number that is not zero keeps its own.
+            EXPECT_EQ(IsNegative(fitted.text), IsNegative(text) && value != 0.0L);
+            EXPECT_FALSE(value != 0.0L && shown == 0.0L);
+            // Half a unit of the last digit shown, and the reading's own error.
+            const long double tolerance =
+                0.5L * std::pow(10.0L, static_cast<long double>(LastPlace(fitted.text))) *
+                    (1 + 1e-9L) +
+                1e-15L * std::fabs(value);
             EXPECT_LE(std::fabs(shown - value), tolerance);
             break;
         }
@@ -161,7 +171,7 @@ void ExpectReadsTrue(const std::string& text, const FittedText& fitted, const Fi
             if (number) {
                 // C's own shortest exponent form would not have fitted either.
                 char buffer[32];
-                std::snprintf(buffer, sizeof buffer, "%.0E", value);
+                std::snprintf(buffer, sizeof buffer, "%.0LE", value);
                 EXPECT_FALSE(fits(buffer));
             }
             break;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -140,6 +141,8 @@ protected:
                 return form().solveButton();
             case design::TabStop::Kind::option:
                 return form().option(stop.option);
+            case design::TabStop::Kind::fractionsBox:
+                return form().fractionsBox();
         }
         return nullptr;
     }

@@ -116,8 +116,9 @@ TEST_F(Gui, TabVisitsTheShownControlsInDesignOrder) {
                 expected.push_back(widget);
             }
         }
-        // txtMatSize, three grids, y and x, the determinant, Solve, one option.
-        const int stops = 1 + 3 * n * n + 2 * n + 3;
+        // txtMatSize, three grids, y and x, the determinant, Solve, one
+        // option, the Fractions box.
+        const int stops = 1 + 3 * n * n + 2 * n + 4;
         ASSERT_EQ(expected.size(), static_cast<std::size_t>(stops));
         EXPECT_EQ(tabCycle(), expected);
     }

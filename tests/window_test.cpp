@@ -4,6 +4,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -101,7 +103,7 @@ TEST(DesignState, OnlyTheWorkingBoxesAreHiddenAndOnlyOutputsAreReadOnly) {
 
 TEST(DesignState, TabOrderRunsThroughTheInputsThenSolveThenTheResults) {
     const std::vector<design::TabStop> order = design::TabOrder();
-    ASSERT_EQ(order.size(), 1U + 36 + 6 + 1 + 36 + 6 + 36 + 1 + 2);
+    ASSERT_EQ(order.size(), 1U + 36 + 6 + 1 + 36 + 6 + 36 + 1 + 2 + 1);
     EXPECT_EQ(order[0].field, txtMatSize);
     EXPECT_EQ(order[1].field, txtMat(11));
     EXPECT_EQ(order[7].field, txtMat(21));
@@ -114,6 +116,7 @@ TEST(DesignState, TabOrderRunsThroughTheInputsThenSolveThenTheResults) {
     EXPECT_EQ(order[122].field, txtDeterminant);
     EXPECT_EQ(order[123].option, 0);
     EXPECT_EQ(order[124].option, 1);
+    EXPECT_EQ(order[125].kind, design::TabStop::Kind::fractionsBox);
 }
 
 TEST(DesignState, AccessibleNamesNameRowAndColumn) {
@@ -444,9 +447,6 @@ void EnterSystem(Window& w, const std::vector<std::string>& a, const std::vector
     }
 }
 
-const Message kOverflow{"Arithmetic OVERFLOW, the numbers are too large for this calculation",
-                        "Overflow ERROR"};
-
 TEST(SolveHandler, ARefusedCoefficientIsReportedAndHandedBackSelected) {
     Window w;
     EnterSystem(w, {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, {"1", "2", "3"});
@@ -467,35 +467,48 @@ TEST(SolveHandler, ARefusedCoefficientIsReportedAndHandedBackSelected) {
     EXPECT_EQ(w.text(txtMinMat(11)), "");
 }
 
-TEST(SolveHandler, AnOverflowLeavesTheResetStateAndNoInfinity) {
+// Exact arithmetic cannot overflow: what lies beyond the double range is
+// shown as what it is.
+TEST(SolveHandler, ValuesBeyondTheDoubleRangeAreShown) {
     Window w;
-    EnterSystem(w, {"1E200", "0", "0", "0", "1E200", "0", "0", "0", "1E200"}, {"1", "1", "1"});
+    EnterSystem(w, {"1E200", "0", "0", "0", "1E200", "0", "0", "0", "1E200"}, {"1", "-2", "3"});
     w.logic.cmdSolve_Click();
-    EXPECT_THAT(w.form.messages(), testing::ElementsAre(kOverflow));
+    EXPECT_TRUE(w.form.messages().empty());
+    EXPECT_EQ(w.text(txtDeterminant), "1E+600");
     for (int r = 1; r <= 3; ++r) {
         for (int c = 1; c <= 3; ++c) {
-            EXPECT_EQ(w.text(txtIM(10 * r + c)), r == c ? "1" : "0");
-            EXPECT_EQ(w.text(txtMinMat(10 * r + c)), "");
+            EXPECT_EQ(w.text(txtIM(10 * r + c)), ".000");
+            EXPECT_EQ(w.text(txtMinMat(10 * r + c)), r == c ? "1E+400" : "0");
         }
-        EXPECT_EQ(w.text(txtSol(r)), "");
     }
-    EXPECT_EQ(w.text(txtDeterminant), "");
+    EXPECT_EQ(w.text(txtSol(1)), "1E-200");
+    EXPECT_EQ(w.text(txtSol(2)), "-2E-200");
+    // The fraction gives what three decimals cannot.
+    EXPECT_EQ(w.form.field(txtIM(11)).note, "1E-200");
 }
 
-// The determinant and the grid are known before the right-hand side is read.
-TEST(SolveHandler, ARightHandSideBeyondTheDoubleRangeKeepsDeterminantAndGrid) {
-    Window w;
-    EnterSystem(w, {"1", "2", "0", "3", "4", "1", "0", "1", "2"}, {"1E400", "1", "1"});
-    w.logic.cmdSolve_Click();
-    EXPECT_THAT(w.form.messages(), testing::ElementsAre(kOverflow));
-    EXPECT_EQ(w.text(txtDeterminant), "-5");
-    EXPECT_EQ(w.text(txtMinMat(11)), "7");
-    EXPECT_EQ(w.text(txtMinMat(33)), "-2");
-    for (int r = 1; r <= 3; ++r) {
-        for (int c = 1; c <= 3; ++c) {
-            EXPECT_EQ(w.text(txtIM(10 * r + c)), r == c ? "1" : "0");
+// The determinant, the grid and the inverse are known before the
+// right-hand side is read; the cell is handed back, whole and selected.
+TEST(SolveHandler, ARightHandSideBeyondTheDoubleRangeIsReportedAndHandedBack) {
+    for (const char* text : {"1E400", "-1E-400", "2E999abc"}) {
+        Window w;
+        EnterSystem(w, {"1", "2", "0", "3", "4", "1", "0", "1", "2"}, {"1", text, "1"});
+        w.logic.cmdSolve_Click();
+        EXPECT_THAT(w.form.messages(),
+                    testing::ElementsAre(
+                        Message{"Right-hand side in row 2 is out of range", "Vector ERROR"}));
+        EXPECT_EQ(w.form.focused(), txtY(2));
+        EXPECT_EQ(w.form.field(txtY(2)).selectionStart, 0);
+        EXPECT_EQ(w.form.field(txtY(2)).selectionLength, static_cast<int>(std::strlen(text)));
+        EXPECT_EQ(w.text(txtY(2)), text);
+        EXPECT_EQ(w.text(txtDeterminant), "-5");
+        EXPECT_EQ(w.text(txtMinMat(11)), "7");
+        EXPECT_EQ(w.text(txtMinMat(33)), "-2");
+        EXPECT_EQ(w.text(txtIM(11)), "-1.400");
+        for (int r = 1; r <= 3; ++r) {
+            EXPECT_EQ(w.text(txtSol(r)), "");
         }
-        EXPECT_EQ(w.text(txtSol(r)), "");
+        EXPECT_EQ(w.logic.FractionGridText(txtSol(1)), std::nullopt);
     }
 }
 
@@ -514,19 +527,20 @@ TEST(SolveHandler, ACoefficientBeyondTheDoubleRangeIsCalledOutOfRange) {
     }
 }
 
-TEST(SolveHandler, AMatrixSingularToWorkingPrecisionIsNotInverted) {
+// Its rows are dependent in decimals; binary doubles made it regular.
+TEST(SolveHandler, ADecimalSingularMatrixHasTheDeterminantZero) {
     Window w;
     EnterSystem(w, {"0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9"},
                 {"1", "2", "3"});
     w.logic.cmdSolve_Click();
-    EXPECT_THAT(w.form.messages(),
-                testing::ElementsAre(Message{
-                    "Inverse Matrix NOT Solvable, the Matrix is Singular to Working Precision",
-                    "Singular Matrix ERROR"}));
-    EXPECT_EQ(w.text(txtDeterminant), "-1.04083408558608E-17");
-    EXPECT_NE(w.text(txtMinMat(11)), "");
+    EXPECT_THAT(w.form.messages(), testing::ElementsAre(Message{
+                                       "Inverse Matrix NOT Solvable, Check for Proportionate ROWS",
+                                       "ZERO Determinant"}));
+    EXPECT_EQ(w.text(txtDeterminant), "0");
+    EXPECT_EQ(w.text(txtMinMat(11)), "-0.03");
     EXPECT_EQ(w.text(txtIM(12)), "0");
     EXPECT_EQ(w.text(txtSol(1)), "");
+    EXPECT_EQ(w.logic.FullInverseText(), std::nullopt);
 }
 
 TEST(SolveHandler, OneByOneIsSolvedLikeAnyOther) {
@@ -598,14 +612,91 @@ TEST(OptionHandler, HiddenColumnTotalsNeverRaiseAnError) {
     }
 }
 
-TEST(OptionHandler, AnOverflowIsReportedAndTheGridLeftEmpty) {
+TEST(OptionHandler, TermsBeyondTheDoubleRangeAreShown) {
     Window w;
     EnterSystem(w, {"1E300", "1E300", "1E300", "1E300"}, {"1", "1"});
     w.form.selectOption(1);
     w.logic.optMat_Click(1);
-    EXPECT_THAT(w.form.messages(), testing::ElementsAre(kOverflow));
-    EXPECT_EQ(w.text(txtMinMat(11)), "");
-    EXPECT_EQ(w.text(txtMinMat(22)), "");
+    EXPECT_TRUE(w.form.messages().empty());
+    EXPECT_EQ(w.text(txtMinMat(11)), "1E+600");
+    EXPECT_EQ(w.text(txtMinMat(12)), "-1E+600");
+}
+
+// --- Exact results: fractions, notes and copies ------------------------------
+
+const std::vector<std::string> kDecimalSystem{"0.1", "0.2", "0.3", "0.4", "0.5",
+                                              "0.6", "0.7", "0.8", "1"};
+
+TEST(Fractions, TheBoxSwitchesEveryResultBetweenDecimalsAndFractions) {
+    Window w;
+    EnterSystem(w, kDecimalSystem, {"1", "2", "3"});
+    w.logic.cmdSolve_Click();
+    EXPECT_EQ(w.text(txtDeterminant), "-0.003");
+    EXPECT_EQ(w.text(txtIM(11)), "-6.667");
+    EXPECT_EQ(w.text(txtSol(1)), "-3.33333333333333");
+    EXPECT_EQ(w.text(txtMinMat(11)), "0.02");
+
+    w.logic.chkFractions_Click(true);
+    EXPECT_EQ(w.text(txtDeterminant), "-3/1000");
+    EXPECT_EQ(w.text(txtIM(11)), "-20/3");
+    EXPECT_EQ(w.text(txtIM(13)), "10");
+    EXPECT_EQ(w.text(txtSol(1)), "-10/3");
+    EXPECT_EQ(w.text(txtSol(3)), "0");
+    EXPECT_EQ(w.text(txtMinMat(11)), "1/50");
+    // Under a fraction, its decimal, which a field too narrow draws.
+    EXPECT_EQ(w.form.field(txtIM(11)).note, "-6.66666666666667");
+    EXPECT_EQ(w.form.field(txtIM(11)).fallback, "-6.66666666666667");
+    EXPECT_EQ(w.form.field(txtIM(13)).note, "");
+    EXPECT_EQ(w.form.field(txtDeterminant).note, "-0.003");
+
+    // The option buttons compute the grid again, shown as the box says.
+    w.form.selectOption(1);
+    w.logic.optMat_Click(1);
+    EXPECT_EQ(w.text(txtMinMat(11)), "1/500");
+    EXPECT_EQ(w.text(txtMinMat(23)), "9/250");
+
+    w.logic.chkFractions_Click(false);
+    EXPECT_EQ(w.text(txtDeterminant), "-0.003");
+    EXPECT_EQ(w.text(txtIM(11)), "-6.667");
+    EXPECT_EQ(w.text(txtSol(1)), "-3.33333333333333");
+    EXPECT_EQ(w.text(txtMinMat(11)), "0.002");
+    EXPECT_EQ(w.form.field(txtIM(11)).fallback, "");
+    EXPECT_TRUE(w.form.messages().empty());
+}
+
+TEST(Fractions, NotesGiveTheExactValueWhereTheDecimalIsNot) {
+    Window w;
+    EnterSystem(w, kDecimalSystem, {"1", "2", "3"});
+    w.logic.cmdSolve_Click();
+    EXPECT_EQ(w.form.field(txtIM(11)).note, "-6.66666666666667\nexactly -20/3");
+    EXPECT_EQ(w.form.field(txtIM(13)).note, "");  // 10.000 is exact
+    EXPECT_EQ(w.form.field(txtSol(1)).note, "exactly -10/3");
+    EXPECT_EQ(w.form.field(txtSol(3)).note, "");
+    EXPECT_EQ(w.form.field(txtDeterminant).note, "");
+    EXPECT_EQ(w.form.field(txtMinMat(11)).note, "");
+    // A reset clears them with the results.
+    w.enterDimension("3");
+    EXPECT_EQ(w.form.field(txtIM(11)).note, "");
+    EXPECT_EQ(w.form.field(txtSol(1)).note, "");
+    EXPECT_EQ(w.logic.FractionGridText(txtIM(11)), std::nullopt);
+}
+
+TEST(Fractions, CopiesGiveFractionsAndTheInverseAtFullPrecision) {
+    Window w;
+    EnterSystem(w, {"1", "-7", "0", "1", "-9", "4", "-6", "-5", "-2"}, {"-6", "-9", "-8"});
+    w.logic.cmdSolve_Click();
+    EXPECT_EQ(w.text(txtSol(1)), "0.635416666666667");
+    EXPECT_EQ(w.logic.FractionGridText(txtSol(2)), "61/96\n91/96\n-53/192");
+    EXPECT_EQ(w.logic.FractionGridText(txtIM(22)),
+              "19/96\t-7/96\t-7/48\n-11/96\t-1/96\t-1/48\n-59/192\t47/192\t-1/96");
+    EXPECT_EQ(w.logic.FractionGridText(txtMinMat(11)), "38\t22\t-59\n14\t-2\t-47\n-28\t4\t-2");
+    EXPECT_EQ(w.logic.FullInverseText(),
+              "0.197916666666667\t-0.0729166666666667\t-0.145833333333333\n"
+              "-0.114583333333333\t-0.0104166666666667\t-0.0208333333333333\n"
+              "-0.307291666666667\t0.244791666666667\t-0.0104166666666667");
+    EXPECT_EQ(w.logic.FractionGridText(txtMat(11)), std::nullopt);  // no result grid
+    w.logic.chkFractions_Click(true);
+    EXPECT_EQ(w.logic.GridText(txtSol(1)), w.logic.FractionGridText(txtSol(1)));
 }
 
 }  // namespace

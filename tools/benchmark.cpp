@@ -1,38 +1,67 @@
-// Times the window's computations on the in-memory form: a whole Solve and
-// an option switch at each dimension, and the largest determinant routine.
-// Run: cmake --preset release && cmake --build --preset release
-//      --target velmora_benchmark && build/release/tools/velmora_benchmark
+// Times the window's computations on the in-memory form: a whole Solve at
+// each dimension for two-decimal entries, at N = 6 for the costliest texts a
+// user can type, an option switch; the exact core's fraction-free elimination
+// against the cofactor expansion it replaces; and the double routine Deter55.
+// Run: tools/bench-solve.sh
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
+#include <random>
 #include <string>
 
 #include "app/frm_vl_main.h"
 #include "determinant/determinant.h"
-#include "determinant/elimination.h"
+#include "exact/exact_matrix.h"
+#include "exact/rational.h"
 #include "form/form.h"
 #include "form/memory_form.h"
 
 namespace velmora {
 namespace {
 
-// A diagonally dominant matrix, so every dimension solves without a message.
-void FillSystem(MemoryForm& form, frmVLMain& window, int n) {
+enum class Texts { twoDecimals, worstCase };
+
+// The coefficient (r, c) as the user types it. Two decimals: 10.55 on the
+// diagonal and (r - c) / 4 off it, so every row is diagonally dominant
+// (at most 3.75 off the diagonal at N = 6) and every N solves. Worst case:
+// 100-digit mantissas with exponents from -300 to 300, mixed in each row.
+std::string Coefficient(int r, int c, Texts kind) {
+    if (kind == Texts::twoDecimals) {
+        if (r == c) {
+            return "10.55";
+        }
+        const int quarters = 25 * (r - c);
+        return (quarters < 0 ? "-" : "") + std::to_string(std::abs(quarters) / 100) + "." +
+               std::to_string(std::abs(quarters) % 100 + 100).substr(1);
+    }
+    std::mt19937 random(static_cast<unsigned>(10 * r + c));
+    std::string mantissa = std::to_string(1 + random() % 9);
+    while (mantissa.size() < 100) {
+        mantissa += std::to_string(random() % 10);
+    }
+    const int exponent = static_cast<int>(random() % 601) - 300;
+    return (random() % 2 == 0 ? "-" : "") + mantissa.substr(0, 1) + "." + mantissa.substr(1) + "E" +
+           std::to_string(exponent);
+}
+
+void FillSystem(MemoryForm& form, frmVLMain& window, int n, Texts kind) {
     form.setText(txtMatSize, std::to_string(n));
     window.txtMatSize_LostFocus();
     for (int r = 1; r <= n; ++r) {
         for (int c = 1; c <= n; ++c) {
-            form.setText(txtMat(10 * r + c), r == c ? "10.5" : std::to_string(r - c) + ".25");
+            form.setText(txtMat(10 * r + c), Coefficient(r, c, kind));
         }
-        form.setText(txtY(r), std::to_string(r));
+        form.setText(txtY(r), kind == Texts::twoDecimals ? std::to_string(r) + ".25"
+                                                         : Coefficient(r, 7, kind));
     }
 }
 
-void BM_Solve(benchmark::State& state) {
+void RunSolve(benchmark::State& state, int n, Texts kind) {
     MemoryForm form;
     frmVLMain window(form);
     window.Form_Load();
-    FillSystem(form, window, static_cast<int>(state.range(0)));
+    FillSystem(form, window, n, kind);
     for (auto _ : state) {
         window.cmdSolve_Click();
         benchmark::DoNotOptimize(form.text(txtSol(1)));
@@ -41,13 +70,22 @@ void BM_Solve(benchmark::State& state) {
         state.SkipWithError("the system did not solve");
     }
 }
+
+void BM_Solve(benchmark::State& state) {
+    RunSolve(state, static_cast<int>(state.range(0)), Texts::twoDecimals);
+}
 BENCHMARK(BM_Solve)->DenseRange(1, 6);
+
+void BM_SolveWorstCase(benchmark::State& state) {
+    RunSolve(state, 6, Texts::worstCase);
+}
+BENCHMARK(BM_SolveWorstCase)->Unit(benchmark::kMillisecond);
 
 void BM_OptionSwitch(benchmark::State& state) {
     MemoryForm form;
     frmVLMain window(form);
     window.Form_Load();
-    FillSystem(form, window, 6);
+    FillSystem(form, window, 6, Texts::twoDecimals);
     int index = 0;
     for (auto _ : state) {
         index = 1 - index;
@@ -58,44 +96,73 @@ void BM_OptionSwitch(benchmark::State& state) {
 }
 BENCHMARK(BM_OptionSwitch);
 
-// The same diagonally dominant 6 x 6 matrix as the form's.
-Matrix SystemMatrix(int n) {
-    Matrix m(n, n);
+RationalMatrix ExactSystem(int n) {
+    RationalMatrix a(n, n);
     for (int r = 1; r <= n; ++r) {
         for (int c = 1; c <= n; ++c) {
-            m(r, c) = r == c ? 10.5 : r - c + 0.25;
+            a(r, c) = ReadExactStrict(Coefficient(r, c, Texts::twoDecimals)).value;
         }
     }
-    return m;
+    return a;
 }
 
-// The elimination in order alone, as the window always did it ...
-void BM_EliminationInOrder(benchmark::State& state) {
-    const Matrix a = SystemMatrix(6);
+// The determinant, all 36 sub-determinants and the inverse by one
+// fraction-free elimination ...
+void BM_ExactElimination(benchmark::State& state) {
+    const RationalMatrix a = ExactSystem(6);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(InvertInOrder(a));
+        benchmark::DoNotOptimize(Analyse(a));
     }
 }
-BENCHMARK(BM_EliminationInOrder);
+BENCHMARK(BM_ExactElimination);
 
-// ... and with its check: the pivoted elimination, the condition number,
-// and the comparison of both inverses and solutions.
-void BM_EliminationChecked(benchmark::State& state) {
-    const Matrix a = SystemMatrix(6);
-    Vector y(6);
-    for (int i = 1; i <= 6; ++i) {
-        y(i) = i;
+// ... against the cofactor expansion of the double routines done in exact
+// arithmetic: Laplace along the first row down to 2 x 2, for each of the 36
+// sub-determinants.
+Rational Laplace(const RationalMatrix& m) {
+    const int k = m.rows();
+    if (k == 2) {
+        return m(2, 2) * m(1, 1) - m(2, 1) * m(1, 2);
     }
+    Rational sum;
+    RationalMatrix s(k - 1, k - 1);
+    for (int j = 1; j <= k; ++j) {
+        for (int p = 1; p < k; ++p) {
+            for (int q = 1; q < k; ++q) {
+                s(p, q) = m(p + 1, q < j ? q : q + 1);
+            }
+        }
+        const Rational t = Laplace(s) * m(1, j);
+        sum = j % 2 == 1 ? sum + t : sum - t;
+    }
+    return sum;
+}
+
+void BM_ExactCofactors(benchmark::State& state) {
+    const RationalMatrix a = ExactSystem(6);
     for (auto _ : state) {
-        const Inversion inversion = Invert(a);
-        benchmark::DoNotOptimize(inversion.singular(6));
-        benchmark::DoNotOptimize(SolveWith(inversion, y));
+        RationalMatrix w(5, 5);
+        for (int r = 1; r <= 6; ++r) {
+            for (int c = 1; c <= 6; ++c) {
+                for (int k = 1; k <= 5; ++k) {
+                    for (int l = 1; l <= 5; ++l) {
+                        w(k, l) = a(k < r ? k : k + 1, l < c ? l : l + 1);
+                    }
+                }
+                benchmark::DoNotOptimize(Laplace(w));
+            }
+        }
     }
 }
-BENCHMARK(BM_EliminationChecked);
+BENCHMARK(BM_ExactCofactors)->Unit(benchmark::kMicrosecond);
 
 void BM_Deter55(benchmark::State& state) {
-    const Matrix m = SystemMatrix(5);
+    Matrix m(5, 5);
+    for (int r = 1; r <= 5; ++r) {
+        for (int c = 1; c <= 5; ++c) {
+            m(r, c) = ReadNumberStrict(Coefficient(r, c, Texts::twoDecimals)).value;
+        }
+    }
     for (auto _ : state) {
         benchmark::DoNotOptimize(Deter55(m));
     }

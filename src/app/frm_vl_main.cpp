@@ -3,14 +3,12 @@
 #include <string>
 
 #include "blocktext/block_text.h"
+#include "exact/rational.h"
 #include "form/design.h"
 #include "form/messages.h"
 #include "form/reset_outputs.h"
-#include "minors/coefficients.h"
 #include "minors/minors.h"
-#include "numtext/arithmetic_overflow.h"
 #include "numtext/numtext.h"
-#include "solver/solver.h"
 
 namespace velmora {
 
@@ -80,6 +78,7 @@ void frmVLMain::LayoutMatrix() {
     m_form.moveLabel(LabelId{7}, vectorCaption.left + dx, vectorCaption.top);
 
     ResetOutputs(m_form, m_n);
+    m_results = {};
 }
 
 bool frmVLMain::AcceptDimension() {
@@ -126,24 +125,79 @@ void frmVLMain::txtY_GotFocus(int index) {
 
 void frmVLMain::cmdSolve_Click() {
     m_pasteUndo.reset();
-    try {
-        velmora::cmdSolve_Click(m_form, m_n);
-    } catch (const CoefficientError& e) {
-        ReportCoefficient(e);
-    } catch (const ArithmeticOverflow&) {
-        ReportOverflow();
+    SolveOutcome outcome = velmora::cmdSolve_Click(m_form, m_n);
+    m_results = std::move(outcome.results);
+    ShowResults();
+    if (outcome.problem) {
+        Report(*outcome.problem);
     }
 }
 
 void frmVLMain::optMat_Click(int index) {
     m_pasteUndo.reset();
-    try {
-        velmora::optMat_Click(m_form, m_n, index);
-    } catch (const CoefficientError& e) {
-        ReportCoefficient(e);
-    } catch (const ArithmeticOverflow&) {
-        ReportOverflow();
+    MinorResults minors;
+    const std::optional<CellProblem> problem = velmora::optMat_Click(m_form, m_n, index, minors);
+    m_results.grid = std::move(minors.grid);
+    ShowResults();
+    if (problem) {
+        Report(*problem);
     }
+}
+
+void frmVLMain::chkFractions_Click(bool checked) {
+    m_fractions = checked;
+    ShowResults();
+}
+
+void frmVLMain::ShowResults() {
+    if (m_results.determinant) {
+        ShowResult(txtDeterminant, *m_results.determinant, NumberText(*m_results.determinant));
+    }
+    for (int r = 1; r <= m_results.grid.rows(); ++r) {
+        for (int c = 1; c <= m_results.grid.cols(); ++c) {
+            const Rational& value = m_results.grid(r, c);
+            ShowResult(txtMinMat(10 * r + c), value, NumberText(value));
+        }
+    }
+    if (m_results.inverse) {
+        for (int r = 1; r <= m_results.inverse->rows(); ++r) {
+            for (int c = 1; c <= m_results.inverse->cols(); ++c) {
+                const Rational& value = (*m_results.inverse)(r, c);
+                ShowResult(txtIM(10 * r + c), value, ThreeDecimals(value));
+            }
+        }
+    }
+    if (m_results.solution) {
+        for (int r = 1; r <= m_results.solution->size(); ++r) {
+            const Rational& value = (*m_results.solution)(r);
+            ShowResult(txtSol(r), value, NumberText(value));
+        }
+    }
+}
+
+void frmVLMain::ShowResult(FieldId id, const Rational& value, const std::string& decimal) {
+    // The note gives what the text does not: the 15-digit value behind a
+    // rounded one, and the fraction behind a decimal that is not exact; or,
+    // under a fraction, its decimal value.
+    const std::string fraction = FractionText(value);
+    const std::string precise = NumberText(value);
+    std::string note;
+    if (m_fractions) {
+        m_form.setText(id, fraction);
+        if (fraction != precise) {
+            note = precise;
+        }
+        m_form.setNote(id, note, precise);
+        return;
+    }
+    if (decimal != precise && !IsExactText(value, decimal)) {
+        note = precise;
+    }
+    if (!IsExactText(value, precise)) {
+        note += (note.empty() ? "" : "\n") + std::string(messages::kExactly) + fraction;
+    }
+    m_form.setText(id, decimal);
+    m_form.setNote(id, note, "");
 }
 
 bool frmVLMain::PasteBlock(FieldId id, std::string_view text) {
@@ -236,30 +290,67 @@ std::optional<std::string> frmVLMain::GridText(FieldId id) const {
     return BlockText(block);
 }
 
-std::optional<std::string> frmVLMain::FullInverseText() const {
-    const std::optional<Matrix> inverse = m_form.fullInverse();
-    if (!inverse) {
-        return std::nullopt;
-    }
-    TextBlock block(static_cast<std::size_t>(inverse->rows()));
-    for (int r = 1; r <= inverse->rows(); ++r) {
-        for (int c = 1; c <= inverse->cols(); ++c) {
-            block[static_cast<std::size_t>(r - 1)].push_back(NumberText((*inverse)(r, c)));
+namespace {
+
+// A matrix of exact values as the rows of a copied block, each value in the
+// given text.
+template <typename Text>
+std::string ValuesText(const RationalMatrix& values, Text text) {
+    TextBlock block(static_cast<std::size_t>(values.rows()));
+    for (int r = 1; r <= values.rows(); ++r) {
+        for (int c = 1; c <= values.cols(); ++c) {
+            block[static_cast<std::size_t>(r - 1)].push_back(text(values(r, c)));
         }
     }
     return BlockText(block);
 }
 
-void frmVLMain::ReportCoefficient(const CoefficientError& error) {
-    m_form.showMessage(error.what(), messages::kCoefficientTitle);
-    // Hand the cell to the user with its whole text selected, ready to retype.
-    const FieldId cell = txtMat(10 * error.row() + error.column());
-    m_form.setFocus(cell);
-    m_form.select(cell, 0, static_cast<int>(m_form.text(cell).size()));
+}  // namespace
+
+std::optional<std::string> frmVLMain::FullInverseText() const {
+    if (!m_results.inverse) {
+        return std::nullopt;
+    }
+    return ValuesText(*m_results.inverse, [](const Rational& x) { return NumberText(x); });
 }
 
-void frmVLMain::ReportOverflow() {
-    m_form.showMessage(messages::kOverflow);
+std::optional<std::string> frmVLMain::FractionGridText(FieldId id) const {
+    const auto fraction = [](const Rational& x) { return FractionText(x); };
+    switch (id.field) {
+        case Field::txtIM:
+            return m_results.inverse ? std::optional(ValuesText(*m_results.inverse, fraction))
+                                     : std::nullopt;
+        case Field::txtMinMat:
+            return m_results.grid.rows() > 0 ? std::optional(ValuesText(m_results.grid, fraction))
+                                             : std::nullopt;
+        case Field::txtSol: {
+            if (!m_results.solution) {
+                return std::nullopt;
+            }
+            // As the grid's copy gives it: one column.
+            RationalMatrix column(m_results.solution->size(), 1);
+            for (int r = 1; r <= column.rows(); ++r) {
+                column(r, 1) = (*m_results.solution)(r);
+            }
+            return ValuesText(column, fraction);
+        }
+        default:
+            return std::nullopt;
+    }
+}
+
+void frmVLMain::Report(const CellProblem& problem) {
+    const design::Cell cell = design::CellOf(problem.cell);
+    if (problem.cell.field == Field::txtY) {
+        m_form.showMessage(messages::RightHandSidePrompt(cell.row), messages::kRightHandSideTitle);
+    } else {
+        m_form.showMessage(messages::CoefficientPrompt(cell.row, cell.column,
+                                                       problem.reason == ReadError::outOfRange),
+                           messages::kCoefficientTitle);
+    }
+    // Hand the cell to the user with its whole text selected, ready to retype.
+    m_form.setFocus(problem.cell);
+    m_form.select(problem.cell, 0, static_cast<int>(m_form.text(problem.cell).size()));
 }
 
 }  // namespace velmora

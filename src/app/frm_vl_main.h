@@ -15,6 +15,7 @@
 
 #include "form/form.h"
 #include "minors/coefficients.h"
+#include "solver/solver.h"
 
 namespace velmora {
 
@@ -29,6 +30,9 @@ public:
     void txtY_GotFocus(int index);
     void cmdSolve_Click();
     void optMat_Click(int index);
+    // The "Fractions" box: the results show as reduced fractions while it is
+    // checked, as decimals otherwise. Nothing is computed again.
+    void chkFractions_Click(bool checked);
 
     // A text pasted into a field, by any means. A block fills cells (after
     // applying its dimension, when a square or augmented block of another
@@ -51,9 +55,12 @@ public:
     // fields' texts: the coefficients with the vector as a last column, the
     // vector and the solution row as one column. Nothing outside a grid.
     [[nodiscard]] std::optional<std::string> GridText(FieldId id) const;
-    // The unrounded inverse of the last Solve at 15 significant digits, in
-    // the same form; nothing once the results have been reset.
+    // The exact inverse of the last Solve at 15 significant digits, in the
+    // same form; nothing once the results have been reset.
     [[nodiscard]] std::optional<std::string> FullInverseText() const;
+    // A result grid (the inverse, the minors grid, the solution) as reduced
+    // fractions, in the same form; nothing when it holds no results.
+    [[nodiscard]] std::optional<std::string> FractionGridText(FieldId id) const;
 
     [[nodiscard]] std::int16_t n() const noexcept { return m_n; }
 
@@ -62,8 +69,11 @@ private:
     void LayoutMatrix();
     // Refuses a dimension that cannot be applied; true when it can.
     [[nodiscard]] bool AcceptDimension();
-    void ReportCoefficient(const CoefficientError& error);
-    void ReportOverflow();
+    // Writes every result the window holds, as decimals or as fractions,
+    // with the notes that give each its exact value.
+    void ShowResults();
+    void ShowResult(FieldId id, const Rational& value, const std::string& decimal);
+    void Report(const CellProblem& problem);
 
     // What a block paste changed: each cell with its text before, and the
     // dimension field's text before, when the paste applied a dimension.
@@ -75,6 +85,9 @@ private:
     Form& m_form;
     std::int16_t m_n = 0;
     std::optional<PasteUndo> m_pasteUndo;
+    // The exact values behind the result fields; every reset clears them.
+    SolveResults m_results;
+    bool m_fractions = false;
 };
 
 }  // namespace velmora

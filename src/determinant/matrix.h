@@ -6,22 +6,26 @@
 
 namespace velmora {
 
-// A matrix of doubles of at most 6x6, addressed (row, column) from 1 as the
-// window's grids are. This and Vector are the one place where those indices
-// become zero-based storage. Every element starts at 0.
-class Matrix {
-public:
-    static constexpr int kMaxSize = 6;
+// The largest dimension of the window's grids.
+constexpr int kMaxDimension = 6;
 
-    Matrix(int rows, int cols) : m_rows(rows), m_cols(cols) {
+// A matrix of at most 6x6 numbers, addressed (row, column) from 1 as the
+// window's grids are. This and BasicVector are the one place where those
+// indices become zero-based storage. Every element starts as T().
+template <typename T>
+class BasicMatrix {
+public:
+    static constexpr int kMaxSize = kMaxDimension;
+
+    BasicMatrix(int rows, int cols) : m_rows(rows), m_cols(cols) {
         assert(rows >= 0 && rows <= kMaxSize && cols >= 0 && cols <= kMaxSize);
     }
 
     [[nodiscard]] int rows() const noexcept { return m_rows; }
     [[nodiscard]] int cols() const noexcept { return m_cols; }
 
-    double& operator()(int r, int c) noexcept { return m_cells[index(r, c)]; }
-    double operator()(int r, int c) const noexcept { return m_cells[index(r, c)]; }
+    T& operator()(int r, int c) noexcept { return m_cells[index(r, c)]; }
+    const T& operator()(int r, int c) const noexcept { return m_cells[index(r, c)]; }
 
 private:
     [[nodiscard]] std::size_t index(int r, int c) const noexcept {
@@ -29,20 +33,21 @@ private:
         return static_cast<std::size_t>(r - 1) * kMaxSize + static_cast<std::size_t>(c - 1);
     }
 
-    std::array<double, std::size_t{kMaxSize} * kMaxSize> m_cells{};
+    std::array<T, std::size_t{kMaxSize} * kMaxSize> m_cells{};
     int m_rows;
     int m_cols;
 };
 
-// A column of at most 6 doubles, addressed from 1 as the window's vectors are.
-class Vector {
+// A column of at most 6 numbers, addressed from 1 as the window's vectors are.
+template <typename T>
+class BasicVector {
 public:
-    explicit Vector(int size) : m_size(size) { assert(size >= 0 && size <= Matrix::kMaxSize); }
+    explicit BasicVector(int size) : m_size(size) { assert(size >= 0 && size <= kMaxDimension); }
 
     [[nodiscard]] int size() const noexcept { return m_size; }
 
-    double& operator()(int i) noexcept { return m_cells[index(i)]; }
-    double operator()(int i) const noexcept { return m_cells[index(i)]; }
+    T& operator()(int i) noexcept { return m_cells[index(i)]; }
+    const T& operator()(int i) const noexcept { return m_cells[index(i)]; }
 
 private:
     [[nodiscard]] std::size_t index(int i) const noexcept {
@@ -50,8 +55,11 @@ private:
         return static_cast<std::size_t>(i - 1);
     }
 
-    std::array<double, Matrix::kMaxSize> m_cells{};
+    std::array<T, kMaxDimension> m_cells{};
     int m_size;
 };
+
+using Matrix = BasicMatrix<double>;
+using Vector = BasicVector<double>;
 
 }  // namespace velmora

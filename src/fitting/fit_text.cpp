@@ -1,11 +1,8 @@
 #include "fitting/fit_text.h"
 
-#include <array>
-#include <cassert>
-#include <charconv>
-#include <cmath>
+#include <algorithm>
 #include <optional>
-#include <system_error>
+#include <string>
 
 #include "numtext/numtext.h"
 
@@ -13,62 +10,73 @@ namespace velmora {
 
 namespace {
 
-// A double carries 15 significant decimal digits faithfully: rounding the
-// nearest double of a decimal text to at most 15 digits gives the text's
-// own digits (up to a tie). More would show digits the text never had.
-constexpr int kMaxDigits = 15;
+// More significant digits than the window's number texts carry are never
+// shown: rounding a number text to at most 15 digits gives its own digits.
+constexpr long long kMaxDigits = 15;
 // Plain forms go down to this decimal place; smaller numbers need an exponent.
-constexpr int kMaxDecimals = 20;
-// Plain forms are tried below this magnitude, which keeps them short.
-constexpr double kPlainLimit = 1e21;
+constexpr long long kMaxDecimals = 20;
+// Plain forms are tried for numbers below 10^21, which keeps them short.
+constexpr long long kPlainLimit = 21;
 constexpr std::size_t kMaxFill = 64;
 
 bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
 }
 
-// A decimal number text as the strict reader reads it; &H / &O literals
-// count as other texts.
-StrictNumber ReadDecimal(std::string_view text) {
+// A decimal number: sign, significant digits, and the power of ten of the
+// first digit (the value is 0.d1d2... * 10^(lead + 1)).
+struct Decimal {
+    bool negative = false;
+    std::string digits;  // no leading or trailing zeros; empty for zero
+    long long lead = 0;
+};
+
+// A decimal number text as the strict reader reads it, at any magnitude;
+// &H / &O literals count as other texts.
+std::optional<Decimal> ReadDecimal(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos || text[first] == '&') {
-        return {0.0, ReadError::syntax};
+        return std::nullopt;
     }
-    return ReadNumberStrict(text);
+    const PartsReading reading = ReadPartsStrict(text, Range::unlimited);
+    if (!reading.ok()) {
+        return std::nullopt;
+    }
+    const NumberParts& parts = reading.parts;
+    return Decimal{parts.negative, parts.digits,
+                   parts.exponent + static_cast<long long>(parts.digits.size()) - 1};
 }
 
-// "1.2500" -> "1.25", "3.000" -> "3"; a text without a point is left alone.
-void DropTrailingZeros(std::string& mantissa) {
-    if (mantissa.find('.') == std::string::npos) {
-        return;
+// The number rounded at the decimal place `place` (10^place), halves away
+// from zero, as every number text of the window is rounded.
+Decimal RoundAt(const Decimal& x, long long place) {
+    const long long keep = x.lead - place + 1;  // digits that stay
+    if (keep >= static_cast<long long>(x.digits.size())) {
+        return x;
     }
-    while (mantissa.back() == '0') {
-        mantissa.pop_back();
+    if (keep < 0 || (keep == 0 && x.digits[0] < '5')) {
+        return {x.negative, "", 0};
     }
-    if (mantissa.back() == '.') {
-        mantissa.pop_back();
+    Decimal rounded = x;
+    if (keep == 0) {
+        return {x.negative, "1", place};
     }
-}
-
-std::string ToChars(double x, std::chars_format format, int precision) {
-    // Plain forms stay below 1e21: sign, 21 digits, point, 20 decimals.
-    std::array<char, 64> buffer{};
-    const auto [end, ec] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, format, precision);
-    assert(ec == std::errc());
-    (void)ec;
-    return {buffer.data(), end};
-}
-
-// Significant digits of a plain form: from the first non-zero digit on.
-int SignificantDigits(std::string_view plain) {
-    int count = 0;
-    bool started = false;
-    for (const char c : plain) {
-        started = started || (c >= '1' && c <= '9');
-        count += started && c >= '0' && c <= '9' ? 1 : 0;
+    const bool up = x.digits[static_cast<std::size_t>(keep)] >= '5';
+    rounded.digits.resize(static_cast<std::size_t>(keep));
+    if (up) {
+        std::size_t i = rounded.digits.size();
+        while (i > 0 && rounded.digits[i - 1] == '9') {
+            rounded.digits[--i] = '0';
+        }
+        if (i == 0) {
+            rounded.digits.insert(rounded.digits.begin(), '1');
+            ++rounded.lead;
+        } else {
+            ++rounded.digits[i - 1];
+        }
     }
-    return count;
+    rounded.digits.erase(rounded.digits.find_last_not_of('0') + 1);
+    return rounded;
 }
 
 // The number written rounded, plain or with an exponent, and the decimal
@@ -76,23 +84,38 @@ int SignificantDigits(std::string_view plain) {
 // written number tells of the value.
 struct RoundedForm {
     std::string text;
-    int place = 0;
+    long long place = 0;
 };
 
-std::optional<RoundedForm> PlainForm(double x, const FitsPredicate& fits) {
-    if (!(std::fabs(x) < kPlainLimit)) {
+// Plain, with `decimals` decimal places at most and no trailing zeros.
+std::string PlainText(const Decimal& x, long long decimals) {
+    std::string whole;
+    std::string fraction;
+    for (long long p = std::max(x.lead, 0LL); p >= -decimals; --p) {
+        const long long i = x.lead - p;  // index of the digit at 10^p
+        const char digit = i >= 0 && i < static_cast<long long>(x.digits.size())
+                               ? x.digits[static_cast<std::size_t>(i)]
+                               : '0';
+        (p >= 0 ? whole : fraction).push_back(digit);
+    }
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    const bool zero = x.digits.empty();
+    return (x.negative && !zero ? "-" : "") + whole + (fraction.empty() ? "" : "." + fraction);
+}
+
+std::optional<RoundedForm> PlainForm(const Decimal& x, const FitsPredicate& fits) {
+    if (x.lead >= kPlainLimit) {
         return std::nullopt;
     }
-    for (int decimals = kMaxDecimals; decimals >= 0; --decimals) {
-        std::string text = ToChars(x, std::chars_format::fixed, decimals);
-        const int digits = SignificantDigits(text);
-        if (digits > kMaxDigits) {
+    for (long long decimals = kMaxDecimals; decimals >= 0; --decimals) {
+        const Decimal rounded = RoundAt(x, -decimals);
+        if (rounded.lead - (-decimals) + 1 > kMaxDigits && !rounded.digits.empty()) {
             continue;
         }
-        if (digits == 0 && x != 0.0) {
+        if (rounded.digits.empty() && !x.digits.empty()) {
             return std::nullopt;  // fewer decimals would show only zeros
         }
-        DropTrailingZeros(text);
+        std::string text = PlainText(rounded, decimals);
         if (fits(text)) {
             return RoundedForm{std::move(text), -decimals};
         }
@@ -100,23 +123,23 @@ std::optional<RoundedForm> PlainForm(double x, const FitsPredicate& fits) {
     return std::nullopt;
 }
 
-std::optional<RoundedForm> ExponentForm(double x, const FitsPredicate& fits) {
-    for (int digits = kMaxDigits; digits >= 1; --digits) {
-        // "d.ddde+XX": std::to_chars writes at least two exponent digits.
-        const std::string chars = ToChars(x, std::chars_format::scientific, digits - 1);
-        const std::size_t e = chars.find('e');
-        assert(e != std::string::npos);
-        std::string text = chars.substr(0, e);
-        DropTrailingZeros(text);
-        text += 'E';
-        text += chars.substr(e + 1);
+std::optional<RoundedForm> ExponentForm(const Decimal& x, const FitsPredicate& fits) {
+    if (x.digits.empty()) {
+        return std::nullopt;
+    }
+    for (long long digits = kMaxDigits; digits >= 1; --digits) {
+        const Decimal rounded = RoundAt(x, x.lead - digits + 1);
+        const std::string& d = rounded.digits;
+        const long long e = rounded.lead;
+        std::string exponent = std::to_string(e < 0 ? -e : e);
+        if (exponent.size() < 2) {
+            exponent.insert(0, "0");
+        }
+        std::string text = (x.negative ? "-" : "") + d.substr(0, 1) +
+                           (d.size() > 1 ? "." + d.substr(1) : "") + "E" + (e < 0 ? "-" : "+") +
+                           exponent;
         if (fits(text)) {
-            int exponent = 0;
-            std::from_chars(chars.data() + e + 2, chars.data() + chars.size(), exponent);
-            if (chars[e + 1] == '-') {
-                exponent = -exponent;
-            }
-            return RoundedForm{std::move(text), exponent - (digits - 1)};
+            return RoundedForm{std::move(text), e - (digits - 1)};
         }
     }
     return std::nullopt;
@@ -130,7 +153,7 @@ FittedText Filled(const FitsPredicate& fits) {
     return {std::move(hashes), Fit::filled};
 }
 
-FittedText RoundToFit(double x, const FitsPredicate& fits) {
+FittedText RoundToFit(const Decimal& x, const FitsPredicate& fits) {
     std::optional<RoundedForm> plain = PlainForm(x, fits);
     std::optional<RoundedForm> exponent = ExponentForm(x, fits);
     if (plain && (!exponent || plain->place <= exponent->place)) {
@@ -162,14 +185,8 @@ FittedText FitText(std::string_view text, const FitsPredicate& fits) {
     if (fits(text)) {
         return {std::string(text), Fit::whole};
     }
-    const StrictNumber number = ReadDecimal(text);
-    switch (number.ec) {
-        case ReadError::none:
-            return RoundToFit(number.value, fits);
-        case ReadError::outOfRange:
-            return Filled(fits);  // none of its digits has a double to round
-        case ReadError::syntax:
-            break;
+    if (const std::optional<Decimal> number = ReadDecimal(text)) {
+        return RoundToFit(*number, fits);
     }
     return Beginning(text, fits);
 }

@@ -30,15 +30,15 @@ struct FittedText {
 // shorter ones of the same kind do not.
 using FitsPredicate = std::function<bool(std::string_view)>;
 
-// A decimal number (what ReadNumberStrict accepts, without &H / &O
-// literals) that does not fit is shown in the form, plain ("0.3333") or
-// with an exponent ("5E+34", at least two exponent digits), that keeps the
-// finer last digit; a tie goes to the plain form. The digits are those of
-// its double, rounded to nearest, at most 15 of them; trailing zeros after
-// the point are dropped. When no form with one digit fits, or the number
-// lies beyond the double range, as many '#' as fit are shown. Any other
-// text shows its longest beginning that fits, cut between UTF-8
-// characters.
+// A decimal number (what ReadNumberStrict's grammar accepts, at any
+// magnitude, without &H / &O literals) that does not fit is shown in the
+// form, plain ("0.3333") or with an exponent ("5E+34", at least two exponent
+// digits), that keeps the finer last digit; a tie goes to the plain form.
+// The digits are the text's own, rounded with halves away from zero, at most
+// 15 of them; trailing zeros after the point are dropped, and a zero has no
+// sign. When no form with one digit fits, as many '#' as fit are shown: a
+// number that is not zero never shows as one. Any other text shows its
+// longest beginning that fits, cut between UTF-8 characters.
 [[nodiscard]] FittedText FitText(std::string_view text, const FitsPredicate& fits);
 
 }  // namespace velmora

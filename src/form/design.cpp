@@ -167,6 +167,7 @@ std::vector<TabStop> TabOrder() {
     addFields(Field::txtDeterminant);
     order.push_back({TabStop::Kind::option, {}, 0});
     order.push_back({TabStop::Kind::option, {}, 1});
+    order.push_back({TabStop::Kind::fractionsBox});
     return order;
 }
 

@@ -121,6 +121,10 @@ constexpr std::array<ButtonDesign, 2> kOptions{{
     {{3000, 3960, 852, 252}, "Minors", kDefaultFont},
 }};
 
+// The "Fractions" check box, right of the "Inverse Matrix" caption;
+// unchecked at creation.
+constexpr ButtonDesign kFractionsBox{{7440, 3960, 1092, 252}, "Fractions", kDefaultFont};
+
 struct LabelDesign {
     int number;
     Rect rect;
@@ -181,7 +185,7 @@ constexpr std::size_t kOptionSlots = kOptions.size();
 
 // The focusable controls in tab order. Hidden ones are skipped at run time.
 struct TabStop {
-    enum class Kind { field, solveButton, option } kind;
+    enum class Kind { field, solveButton, option, fractionsBox } kind;
     FieldId field{Field::txtMatSize, 0};  // for fields
     int option = 0;                       // for options
 };

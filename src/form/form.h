@@ -5,13 +5,10 @@
 // widgets, MemoryForm with plain data for the logic tests. Keep it this small:
 // it is exactly what the computations need of the window.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "form/messages.h"
-
-#include "determinant/matrix.h"
 
 namespace velmora {
 
@@ -74,10 +71,12 @@ public:
     virtual void showMessage(std::string_view prompt, std::string_view title) = 0;
     void showMessage(const Message& message) { showMessage(message.prompt, message.title); }
 
-    // The inverse of the last Solve, unrounded, that the window keeps for
-    // copying at full precision; nothing once the results have been reset.
-    virtual void setFullInverse(std::optional<Matrix> inverse) = 0;
-    [[nodiscard]] virtual std::optional<Matrix> fullInverse() const = 0;
+    // What a result field tells beyond its text: `note`, which its tooltip
+    // and its accessible description add to the text (the exact value), and
+    // `fallback`, a decimal drawn rounded to fit in place of a text too wide
+    // for the field (a long fraction). Empty texts for none; every reset of
+    // the results clears them.
+    virtual void setNote(FieldId id, std::string_view note, std::string_view fallback) = 0;
 
 protected:
     Form() = default;

@@ -11,8 +11,12 @@ MemoryForm::MemoryForm() {
         for (const int k : design::Members(entry.field)) {
             const FieldId id{entry.field, k};
             const design::Rect rect = design::DesignRect(id);
-            state(id) = {design::InitialText(id), entry.visible, entry.readOnly, rect.left,
-                         rect.top};
+            FieldState& field = state(id);
+            field.text = design::InitialText(id);
+            field.visible = entry.visible;
+            field.readOnly = entry.readOnly;
+            field.left = rect.left;
+            field.top = rect.top;
         }
     }
     for (const design::LabelDesign& entry : design::kLabels) {
@@ -87,12 +91,10 @@ void MemoryForm::showMessage(std::string_view prompt, std::string_view title) {
     m_messages.push_back({std::string(prompt), std::string(title)});
 }
 
-void MemoryForm::setFullInverse(std::optional<Matrix> inverse) {
-    m_fullInverse = inverse;
-}
-
-std::optional<Matrix> MemoryForm::fullInverse() const {
-    return m_fullInverse;
+void MemoryForm::setNote(FieldId id, std::string_view note, std::string_view fallback) {
+    FieldState& field = state(id);
+    field.note = note;
+    field.fallback = fallback;
 }
 
 const MemoryForm::FieldState& MemoryForm::field(FieldId id) const {

@@ -24,6 +24,8 @@ public:
         int top = 0;
         int selectionStart = 0;
         int selectionLength = 0;
+        std::string note;
+        std::string fallback;
     };
     struct LabelState {
         std::string caption;
@@ -52,8 +54,7 @@ public:
     void setLine(LineId id, LineEnds ends) override;
     [[nodiscard]] bool isOptionSelected(int index) const override;
     void showMessage(std::string_view prompt, std::string_view title) override;
-    void setFullInverse(std::optional<Matrix> inverse) override;
-    [[nodiscard]] std::optional<Matrix> fullInverse() const override;
+    void setNote(FieldId id, std::string_view note, std::string_view fallback) override;
 
     // For tests. Asking for a member an array does not have throws
     // std::out_of_range, as every Form operation on one does.
@@ -76,7 +77,6 @@ private:
     int m_selectedOption = 0;
     std::vector<Message> m_messages;
     std::optional<FieldId> m_focus;
-    std::optional<Matrix> m_fullInverse;
 };
 
 }  // namespace velmora

@@ -21,12 +21,7 @@ constexpr Message kDimensionUnusable{"Matrix Dimension must be a whole number fr
                                      "Matrix Dimension ERROR"};
 constexpr Message kZeroDeterminant{"Inverse Matrix NOT Solvable, Check for Proportionate ROWS",
                                    "ZERO Determinant"};
-constexpr Message kSingular{
-    "Inverse Matrix NOT Solvable, the Matrix is Singular to Working Precision",
-    "Singular Matrix ERROR"};
 constexpr Message kNoDeterminantRoutine{"Determinant Matrix ERROR", "Determinant ERROR"};
-constexpr Message kOverflow{"Arithmetic OVERFLOW, the numbers are too large for this calculation",
-                            "Overflow ERROR"};
 constexpr Message kPasteDoesNotFit{"The pasted block does not fit", "Paste ERROR"};
 
 // "Coefficient in row R, column C is not a number" (or "is out of range").
@@ -35,6 +30,16 @@ constexpr std::string_view kCoefficientTitle = "Coefficient ERROR";
     return "Coefficient in row " + std::to_string(row) + ", column " + std::to_string(column) +
            (outOfRange ? " is out of range" : " is not a number");
 }
+
+// "Right-hand side in row R is out of range": y is read leniently, so a
+// number beyond the double range is all that can be wrong with it.
+constexpr std::string_view kRightHandSideTitle = "Vector ERROR";
+[[nodiscard]] inline std::string RightHandSidePrompt(int row) {
+    return "Right-hand side in row " + std::to_string(row) + " is out of range";
+}
+
+// What a result's tooltip and accessible description add to its text.
+constexpr std::string_view kExactly = "exactly ";
 
 }  // namespace messages
 

@@ -13,14 +13,17 @@ void ResetOutputs(Form& form, std::int16_t n) {
         for (int j = 1; j <= n; ++j) {
             const int k = 10 * i + j;
             form.setText(txtIM(k), IdentityText(i, j));
+            form.setNote(txtIM(k), "", "");
             form.setText(txtMinMat(k), "");
+            form.setNote(txtMinMat(k), "", "");
         }
         form.setText(txtSol(i), "");
+        form.setNote(txtSol(i), "", "");
         form.setText(txtDetCol(i), "");
         form.setText(txtDetRow(i), "");
     }
     form.setText(txtDeterminant, "");
-    form.setFullInverse(std::nullopt);
+    form.setNote(txtDeterminant, "", "");
 }
 
 }  // namespace velmora

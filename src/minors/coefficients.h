@@ -1,31 +1,29 @@
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
+#include <optional>
 
+#include "exact/exact_matrix.h"
 #include "form/form.h"
+#include "numtext/numtext.h"
 
 namespace velmora {
 
-// A coefficient field whose text the strict reader refuses: not a number, or
-// a number beyond the double range. Thrown by the computations and turned
-// into a message by the window's event handler.
-class CoefficientError : public std::runtime_error {
-public:
-    CoefficientError(int row, int column, bool outOfRange = false);
-    [[nodiscard]] int row() const noexcept { return m_row; }
-    [[nodiscard]] int column() const noexcept { return m_column; }
+// A field whose text a computation cannot use, and why: the handler words
+// it and hands the field back to the user.
+struct CellProblem {
+    FieldId cell;
+    ReadError reason;  // syntax (not a number) or outOfRange
 
-private:
-    int m_row;
-    int m_column;
+    friend bool operator==(const CellProblem&, const CellProblem&) = default;
 };
 
-// ReadNumberStrict of txtMat(10*row + column); throws CoefficientError.
-[[nodiscard]] double ReadCoefficient(const Form& form, int row, int column);
-
-// Reads every coefficient of the n x n grid strictly, row by row, left to
-// right, and throws CoefficientError for the first one refused.
-void CheckCoefficients(const Form& form, std::int16_t n);
+// The n x n coefficient matrix, each text read strictly at its exact value,
+// row by row, left to right; or the first cell refused in that order.
+struct CoefficientReading {
+    RationalMatrix a{0, 0};
+    std::optional<CellProblem> problem;
+};
+[[nodiscard]] CoefficientReading ReadCoefficients(const Form& form, std::int16_t n);
 
 }  // namespace velmora

@@ -2,29 +2,39 @@
 
 // The lower-left grid txtMinMat: the matrix of sub-determinants
 // ("Determinants", optMat(0)) or of signed Laplace terms ("Minors",
-// optMat(1)) of the coefficient matrix, and its determinant.
+// optMat(1)) of the coefficient matrix, and its determinant, all exact.
 
 #include <cstdint>
-#include <string_view>
+#include <optional>
 
+#include "exact/exact_matrix.h"
 #include "form/form.h"
-#include "form/messages.h"
+#include "minors/coefficients.h"
 
 namespace velmora {
 
-// Label3's captions for the two options.
+// What one run hands back: the exact values the grid shows, the
+// determinant, and the inverse that the same elimination gave (none when
+// the determinant is 0).
+struct MinorResults {
+    RationalMatrix grid{0, 0};
+    Rational determinant;
+    std::optional<RationalMatrix> inverse;
+};
 
 // Fills the n x n grid (and, for n >= 3, the hidden row and column boxes)
-// from the coefficient fields and stores the determinant into det. Every
-// coefficient is checked before the grid is touched. An n outside 1..6 is
-// reported in a message box and nothing is written or stored. Throws
-// CoefficientError or ArithmeticOverflow; cells written before an overflow
-// stay, and det keeps the caller's value.
-void CalcMinorMatrix(Form& form, std::int16_t n, double& det);
+// from the coefficient fields and stores its results into `out`. Every
+// coefficient is read before the grid is touched: the first one refused is
+// returned, and nothing is written or stored. An n outside 1..6 is reported
+// in a message box, and nothing is written or stored either.
+[[nodiscard]] std::optional<CellProblem> CalcMinorMatrix(Form& form, std::int16_t n,
+                                                         MinorResults& out);
 
 // The option buttons' click: sets Label3's caption for `index` (0 or 1) and
-// refreshes the grid; the determinant is discarded. On a refused coefficient
-// or an overflow the n x n grid is left empty and the error is rethrown.
-void optMat_Click(Form& form, std::int16_t n, int index);
+// refreshes the grid, whose values it stores into `out`; the caller keeps
+// the determinant of its last Solve. On a refused coefficient the n x n
+// grid is left empty.
+[[nodiscard]] std::optional<CellProblem> optMat_Click(Form& form, std::int16_t n, int index,
+                                                      MinorResults& out);
 
 }  // namespace velmora

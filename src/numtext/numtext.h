@@ -5,6 +5,7 @@
 // number and a number becomes text. They are pure and locale-free: the full
 // stop is the decimal separator and digits are never grouped.
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -32,19 +33,62 @@ struct StrictNumber {
 // and ".5" are numbers), then optionally E or e, [sign], digits. Or &H / &O
 // (either case) followed by at least one hexadecimal / octal digit, read as
 // the unsigned value of the digits; no sign before the ampersand. The value
-// is the nearest double; below the smallest subnormal that is a zero of the
-// number's sign. Refused: anything else (inf, nan, 0x1p3, "1,5"), and with
-// outOfRange a value beyond the double range or a literal beyond 64 bits.
+// is the nearest double. Refused: anything else (inf, nan, 0x1p3, "1,5"),
+// and with outOfRange a value beyond the double range in either direction
+// (one whose nearest double is infinite, or 0 while the value is not) or a
+// literal beyond 64 bits.
 [[nodiscard]] StrictNumber ReadNumberStrict(std::string_view text) noexcept;
+
+// Result of a lenient reading: value is meaningful only when ec is
+// ReadError::none (never syntax: a text without a number reads as 0).
+// readInFull tells whether the number took the whole text once blanks were
+// removed; the empty text reads in full.
+struct LenientNumber {
+    double value = 0.0;
+    ReadError ec = ReadError::none;
+    bool readInFull = true;
+
+    [[nodiscard]] bool ok() const noexcept { return ec == ReadError::none; }
+};
 
 // Removes blanks, tabs, line feeds and carriage returns, then reads the
 // longest leading number ([sign] digits [. digits], exponent letter E or D
 // taken only when digits follow it; &H / &O literals with the longest run of
 // digits) and ignores the rest: "1,5" reads 1, "1e+" reads 1. A text without
-// a leading number reads as 0. Throws ArithmeticOverflow when that number
-// lies beyond the double range or a literal beyond 64 bits. Every text that
-// ReadNumberStrict accepts and that has no blanks inside reads the same.
-[[nodiscard]] double ReadNumberLenient(std::string_view text);
+// a leading number reads as 0. outOfRange when that number lies beyond the
+// double range or a literal beyond 64 bits. Every text that ReadNumberStrict
+// accepts and that has no blanks inside reads the same.
+[[nodiscard]] LenientNumber ReadNumberLenient(std::string_view text);
+
+// A number a reader accepted, in parts that lose nothing of what was typed
+// (for exact arithmetic): the value is (negative ? -1 : 1) * digits *
+// 10^exponent, where digits is a decimal integer without leading or trailing
+// zeros, empty for zero. A mantissa of more than kMaxSignificantDigits
+// significant digits is rounded to that many, halves away from zero, so that
+// no text costs more than a bounded amount of arithmetic.
+constexpr std::size_t kMaxSignificantDigits = 100;
+struct NumberParts {
+    bool negative = false;
+    std::string digits;
+    std::int64_t exponent = 0;
+
+    friend bool operator==(const NumberParts&, const NumberParts&) = default;
+};
+struct PartsReading {
+    NumberParts parts;
+    ReadError ec = ReadError::none;
+    bool readInFull = true;  // as in LenientNumber; always true when strict
+
+    [[nodiscard]] bool ok() const noexcept { return ec == ReadError::none; }
+};
+
+// The same grammar, decisions and range as ReadNumberStrict and
+// ReadNumberLenient, giving the number's parts instead of the nearest double.
+// With Range::unlimited a decimal number beyond the double range is accepted
+// too (for drawing texts, not for computing with them).
+enum class Range { doubles, unlimited };
+[[nodiscard]] PartsReading ReadPartsStrict(std::string_view text, Range range = Range::doubles);
+[[nodiscard]] PartsReading ReadPartsLenient(std::string_view text);
 
 class DimensionError : public std::runtime_error {
 public:

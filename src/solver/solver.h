@@ -1,18 +1,37 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
+#include "exact/exact_matrix.h"
 #include "form/form.h"
+#include "minors/coefficients.h"
 
 namespace velmora {
 
-// The "Solve" command for the n x n system in the window's fields. Shows the
-// zero-determinant and the singular-matrix messages itself. Throws
-// CoefficientError (after the reset) or ArithmeticOverflow for the window's
-// handler to report: an overflow in the grid of minors leaves every result
-// reset, a later one keeps the determinant and the grid and leaves txtIM and
-// txtSol as the reset wrote them. n above 6 is refused with
-// std::invalid_argument; below 1 only the minors routine's message follows.
-void cmdSolve_Click(Form& form, std::int16_t n);
+// The exact values behind the result fields after a Solve, for the window
+// to keep: what fractions, tooltips and copies need.
+struct SolveResults {
+    std::optional<Rational> determinant;     // txtDeterminant
+    RationalMatrix grid{0, 0};               // txtMinMat, as its option shows it
+    std::optional<RationalMatrix> inverse;   // txtIM; none: the identity of the reset
+    std::optional<RationalVector> solution;  // txtSol
+};
+
+struct SolveOutcome {
+    SolveResults results;
+    std::optional<CellProblem> problem;  // a coefficient or right-hand side refused
+};
+
+// The "Solve" command for the n x n system in the window's fields, in exact
+// arithmetic: resets the results, shows the grid of minors or determinants
+// and the determinant, and, unless the determinant is 0 (reported here in a
+// message box), the inverse and the solution. A refused coefficient leaves
+// the results reset; a right-hand side beyond the double range leaves the
+// determinant, the grid and the inverse shown and the solution empty. Either
+// is returned for the window's handler to report. n above 6 is refused with
+// std::invalid_argument; below 1 only the minors routine's message and the
+// zero determinant follow.
+[[nodiscard]] SolveOutcome cmdSolve_Click(Form& form, std::int16_t n);
 
 }  // namespace velmora

@@ -1,7 +1,11 @@
 // Reading a dimension never crashes; its result or the kind of its error
-// follows from the strict reading of the same text.
+// follows from the strict reading of the same text, and, for a number
+// beyond the double range, from the C library's reading of its magnitude:
+// below the range it rounds to the dimension 0.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "numtext/numtext.h"
@@ -11,15 +15,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const velmora::StrictNumber number = velmora::ReadNumberStrict(text);
     const double rounded = number.ok() ? velmora::RoundHalfEven(number.value) : 0.0;
+    const std::size_t first = text.find_first_not_of(" \t");
+    const bool literal = first != std::string_view::npos && text[first] == '&';
+    const bool belowRange = number.ec == velmora::ReadError::outOfRange && !literal &&
+                            std::strtod(std::string(text).c_str(), nullptr) == 0.0;
     try {
         const std::int16_t dimension = velmora::ReadDimension(text);
-        if (!number.ok() || rounded != dimension) {
+        if (belowRange ? dimension != 0 : (!number.ok() || rounded != dimension)) {
             __builtin_trap();
         }
     } catch (const velmora::DimensionError& error) {
         Kind expected = Kind::notANumber;
-        if (number.ec == velmora::ReadError::outOfRange) {
-            const std::size_t first = text.find_first_not_of(" \t");
+        if (belowRange) {
+            __builtin_trap();  // it reads 0
+        } else if (number.ec == velmora::ReadError::outOfRange) {
             const bool negative = first != std::string_view::npos && text[first] == '-';
             expected = negative ? Kind::tooSmall : Kind::tooLarge;
         } else if (number.ok() && rounded > 32767.0) {

@@ -9,48 +9,25 @@
 #include <string_view>
 
 #include "number_model.h"
-#include "numtext/arithmetic_overflow.h"
 #include "numtext/numtext.h"
-
-namespace {
-
-std::string Cleaned(std::string_view text) {
-    std::string s;
-    for (const char c : text) {
-        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') {
-            s.push_back(c);
-        }
-    }
-    // &H literals have D among their digits; only decimals read D as E.
-    if (s.empty() || s[0] != '&') {
-        for (char& c : s) {
-            c = c == 'D' ? 'E' : c == 'd' ? 'e' : c;
-        }
-    }
-    return s;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const std::string s = Cleaned(text);
+    const std::string s = velmora::fuzz_model::LenientCleaned(text);
     velmora::StrictNumber expected{0.0, velmora::ReadError::none};
+    bool inFull = s.empty();
     for (std::size_t length = s.size(); length > 0; --length) {
         const velmora::StrictNumber prefix =
             velmora::fuzz_model::StrictModel(std::string_view(s).substr(0, length));
         if (prefix.ec != velmora::ReadError::syntax) {
             expected = prefix;
+            inFull = length == s.size();
             break;
         }
     }
-    velmora::StrictNumber actual{0.0, velmora::ReadError::none};
-    try {
-        actual.value = velmora::ReadNumberLenient(text);
-    } catch (const velmora::ArithmeticOverflow&) {
-        actual.ec = velmora::ReadError::outOfRange;
-    }
-    if (!velmora::fuzz_model::SameNumber(actual, expected)) {
+    const velmora::LenientNumber lenient = velmora::ReadNumberLenient(text);
+    const velmora::StrictNumber actual{lenient.value, lenient.ec};
+    if (!velmora::fuzz_model::SameNumber(actual, expected) || lenient.readInFull != inFull) {
         __builtin_trap();
     }
     return 0;

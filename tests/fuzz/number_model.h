@@ -33,13 +33,35 @@ inline StrictNumber StrictModel(std::string_view text) {
         return {static_cast<double>(value), ReadError::none};
     }
     if (std::regex_match(s, match, decimal)) {
-        const double value = std::strtod(match[1].str().c_str(), nullptr);
-        if (std::isinf(value)) {
+        const std::string number = match[1].str();
+        const double value = std::strtod(number.c_str(), nullptr);
+        // Infinite, or zero although a digit of the mantissa is not.
+        const std::string mantissa = number.substr(0, number.find_first_of("eE"));
+        const bool zeroDigits = mantissa.find_first_of("123456789") == std::string::npos;
+        if (std::isinf(value) || (value == 0.0 && !zeroDigits)) {
             return {0.0, ReadError::outOfRange};
         }
-        return {value, ReadError::none};  // below the subnormals: a zero of the sign
+        return {value, ReadError::none};
     }
     return {0.0, ReadError::syntax};
+}
+
+// The text as the lenient reading sees it: without blanks, tabs, line
+// feeds and carriage returns, and with a decimal's D exponent letter read
+// as E (&H literals have D among their digits).
+inline std::string LenientCleaned(std::string_view text) {
+    std::string s;
+    for (const char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') {
+            s.push_back(c);
+        }
+    }
+    if (s.empty() || s[0] != '&') {
+        for (char& c : s) {
+            c = c == 'D' ? 'E' : c == 'd' ? 'e' : c;
+        }
+    }
+    return s;
 }
 
 // Equal to the last bit, the sign of a zero included.

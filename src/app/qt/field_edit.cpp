@@ -63,7 +63,20 @@ QStyleOptionFrame FieldEdit::frameOption() const {
 
 ShownText FieldEdit::fitted() const {
     const QStyleOptionFrame option = frameOption();
-    return FitToWidth(text(), option.fontMetrics, TextArea(option, this).width());
+    const int width = TextArea(option, this).width();
+    ShownText shown = FitToWidth(text(), option.fontMetrics, width);
+    if (shown.marked && !m_fallbackText.isEmpty()) {
+        shown = FitToWidth(m_fallbackText, option.fontMetrics, width);
+        shown.marked = true;  // the decimal stands for a text not shown
+    }
+    return shown;
+}
+
+void FieldEdit::setFallbackText(const QString& text) {
+    if (text != m_fallbackText) {
+        m_fallbackText = text;
+        update();
+    }
 }
 
 QString FieldEdit::shownText() const {

@@ -61,6 +61,9 @@ public:
     // A more precise value behind the text, which the tooltip adds below
     // it; empty for none.
     void setPreciseText(const QString& text) { m_preciseText = text; }
+    // A decimal drawn rounded to fit, and marked, in place of a text too
+    // wide for the field (a long fraction); empty for none.
+    void setFallbackText(const QString& text);
     [[nodiscard]] QString toolTipText() const;
 
 signals:
@@ -92,6 +95,7 @@ private:
     FieldId m_id;
     FieldHost& m_host;
     QString m_preciseText;
+    QString m_fallbackText;
     // Whether the logic last saw the focus arrive here and not leave. A
     // focus that comes back to such a field with the window's activation is
     // no arrival; one that reaches another field that way is (the window's

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFont>
 #include <QLabel>
@@ -224,6 +225,13 @@ void QtForm::buildButtons() {
     // Raised when the user selects the other option, by a click or with the
     // keyboard; a click on the option already selected changes nothing.
     connect(m_optionGroup, &QButtonGroup::idToggled, this, &QtForm::onOptionToggled);
+
+    const design::ButtonDesign& box = design::kFractionsBox;
+    m_fractions = new QCheckBox(ToQString(box.caption), this);
+    m_fractions->setGeometry(ToPixels(box.rect));
+    m_fractions->setFont(ToQFont(box.font));
+    m_fractions->setAccessibleName(m_fractions->text());
+    connect(m_fractions, &QCheckBox::toggled, this, &QtForm::onFractionsToggled);
 }
 
 void QtForm::buildLabels() {
@@ -252,6 +260,9 @@ void QtForm::buildTabOrder() {
                 break;
             case design::TabStop::Kind::option:
                 current = option(stop.option);
+                break;
+            case design::TabStop::Kind::fractionsBox:
+                current = m_fractions;
                 break;
         }
         if (previous != nullptr) {
@@ -335,18 +346,10 @@ void QtForm::showMessage(std::string_view prompt, std::string_view title) {
     (void)box.exec();  // the answer is never used
 }
 
-void QtForm::setFullInverse(std::optional<Matrix> inverse) {
-    m_fullInverse = inverse;
-    for (const int k : design::Members(Field::txtIM)) {
-        const int r = k / 10;
-        const int c = k % 10;
-        const bool held = inverse && r <= inverse->rows() && c <= inverse->cols();
-        field(txtIM(k))->setPreciseText(held ? ToQString(NumberText((*inverse)(r, c))) : QString());
-    }
-}
-
-std::optional<Matrix> QtForm::fullInverse() const {
-    return m_fullInverse;
+void QtForm::setNote(FieldId id, std::string_view note, std::string_view fallback) {
+    FieldEdit* edit = field(id);
+    edit->setPreciseText(ToQString(note));
+    edit->setFallbackText(ToQString(fallback));
 }
 
 void QtForm::paintEvent(QPaintEvent* /*event*/) {
@@ -398,6 +401,10 @@ void QtForm::onOptionToggled(int index, bool checked) {
     run([this, index] { m_logic.optMat_Click(index); });
 }
 
+void QtForm::onFractionsToggled(bool checked) {
+    run([this, checked] { m_logic.chkFractions_Click(checked); });
+}
+
 void QtForm::onTextEdited() {
     m_logic.Field_Edited();
 }
@@ -432,8 +439,14 @@ void QtForm::addMenuEntries(FieldId id, QMenu* menu) {
     connect(grid, &QAction::triggered, this, [this, id, copy] { copy(m_logic.GridText(id)); });
     if (id.field == Field::txtIM) {
         QAction* full = menu->addAction(QStringLiteral("Copy Inverse at Full Precision"));
-        full->setEnabled(m_fullInverse.has_value());
+        full->setEnabled(m_logic.FullInverseText().has_value());
         connect(full, &QAction::triggered, this, [this, copy] { copy(m_logic.FullInverseText()); });
+    }
+    if (id.field == Field::txtIM || id.field == Field::txtMinMat || id.field == Field::txtSol) {
+        QAction* fractions = menu->addAction(QStringLiteral("Copy as Fractions"));
+        fractions->setEnabled(m_logic.FractionGridText(id).has_value());
+        connect(fractions, &QAction::triggered, this,
+                [this, id, copy] { copy(m_logic.FractionGridText(id)); });
     }
 }
 

@@ -15,6 +15,7 @@
 #include "form/form.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -52,8 +53,7 @@ public:
     void setLine(LineId id, LineEnds ends) override;
     [[nodiscard]] bool isOptionSelected(int index) const override;
     void showMessage(std::string_view prompt, std::string_view title) override;
-    void setFullInverse(std::optional<Matrix> inverse) override;
-    [[nodiscard]] std::optional<Matrix> fullInverse() const override;
+    void setNote(FieldId id, std::string_view note, std::string_view fallback) override;
     using QWidget::setFocus;
     using QWidget::setVisible;
 
@@ -62,6 +62,7 @@ public:
     [[nodiscard]] FieldEdit* field(FieldId id) const;
     [[nodiscard]] QPushButton* solveButton() const { return m_solve; }
     [[nodiscard]] QRadioButton* option(int index) const;
+    [[nodiscard]] QCheckBox* fractionsBox() const { return m_fractions; }
     [[nodiscard]] QLabel* label(int number) const;
     [[nodiscard]] LineEnds line(int number) const;  // twips
     [[nodiscard]] frmVLMain& logic() { return m_logic; }
@@ -75,6 +76,7 @@ private:
     void onLostFocus(velmora::FieldId id);
     void onSolveClicked();
     void onOptionToggled(int index, bool checked);
+    void onFractionsToggled(bool checked);
     void onTextEdited();
 
     // FieldHost
@@ -98,8 +100,8 @@ private:
     std::array<QRadioButton*, design::kOptionSlots> m_options{};
     QButtonGroup* m_optionGroup = nullptr;
     QPushButton* m_solve = nullptr;
+    QCheckBox* m_fractions = nullptr;
     QPixmap m_background;
-    std::optional<Matrix> m_fullInverse;
     frmVLMain m_logic{*this};
 };
 
