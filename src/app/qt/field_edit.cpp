@@ -14,6 +14,9 @@
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
+#include <string>
+
+#include "blocktext/block_text.h"
 
 namespace velmora {
 
@@ -169,17 +172,25 @@ void FieldEdit::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-bool FieldEdit::pasteBlock(const QString& text) {
-    return !isReadOnly() && m_host.pasteBlock(m_id, text);
-}
-
-bool FieldEdit::pasteBlockFrom(QClipboard::Mode mode) {
-    return pasteBlock(QGuiApplication::clipboard()->text(mode));
+std::optional<QString> FieldEdit::pastedText(const QString& text) {
+    if (m_host.pasteBlock(m_id, text)) {
+        return std::nullopt;
+    }
+    const std::string whole = text.toStdString();
+    return QString::fromStdString(std::string(WithoutFinalLineBreak(whole)));
 }
 
 void FieldEdit::pasteOrInsert() {
-    if (!pasteBlockFrom(QClipboard::Clipboard)) {
-        paste();
+    if (isReadOnly()) {
+        return;
+    }
+    const QString text = QGuiApplication::clipboard()->text();
+    if (const auto single = pastedText(text)) {
+        if (*single == text) {
+            paste();  // with QLineEdit's own undo step
+        } else {
+            insert(*single);
+        }
     }
 }
 
@@ -202,7 +213,8 @@ void FieldEdit::keyPressEvent(QKeyEvent* event) {
     const bool pasteKey =
         event->matches(QKeySequence::Paste) ||
         (event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier);
-    if (pasteKey && pasteBlockFrom(QClipboard::Clipboard)) {
+    if (pasteKey && !isReadOnly()) {
+        pasteOrInsert();
         event->accept();
         return;
     }
@@ -214,9 +226,14 @@ void FieldEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void FieldEdit::mouseReleaseEvent(QMouseEvent* event) {
-    // The middle button pastes the X11 selection where there is one.
-    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() &&
-        pasteBlockFrom(QClipboard::Selection)) {
+    // The middle button pastes the X11 selection where there is one, as
+    // QLineEdit does: in place of the selection's mark, at the cursor.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+        if (const auto single = pastedText(clipboard->text(QClipboard::Selection))) {
+            deselect();
+            insert(*single);
+        }
         event->accept();
         return;
     }
@@ -225,7 +242,12 @@ void FieldEdit::mouseReleaseEvent(QMouseEvent* event) {
 
 void FieldEdit::dropEvent(QDropEvent* event) {
     const QMimeData* data = event->mimeData();
-    if (data->hasText() && pasteBlock(data->text())) {
+    if (!data->hasText() || isReadOnly()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    const std::optional<QString> single = pastedText(data->text());
+    if (!single) {
         // The drop cursor goes, as when the drag leaves; a copy, so that a
         // drag from a field never loses its text.
         QDragLeaveEvent leave;
@@ -234,7 +256,18 @@ void FieldEdit::dropEvent(QDropEvent* event) {
         event->accept();
         return;
     }
-    QLineEdit::dropEvent(event);
+    if (*single == data->text()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    // The same drop, of the text without its line break.
+    QMimeData shortened;
+    shortened.setText(*single);
+    QDropEvent drop(event->position(), event->possibleActions(), &shortened, event->buttons(),
+                    event->modifiers());
+    QLineEdit::dropEvent(&drop);
+    event->setDropAction(drop.dropAction());
+    event->setAccepted(drop.isAccepted());
 }
 
 void FieldEdit::openContextMenu() {

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QStyleOptionFrame>
+#include <optional>
 
 #include "app/qt/field_painting.h"
 #include "form/form.h"
@@ -81,9 +82,10 @@ protected:
 private:
     [[nodiscard]] QStyleOptionFrame frameOption() const;
     [[nodiscard]] ShownText fitted() const;
-    // Offers a pasted text to the window as a block; true when it took it.
-    bool pasteBlock(const QString& text);
-    bool pasteBlockFrom(QClipboard::Mode mode);
+    // Offers a pasted text to the window as a block; when it is none, the
+    // single text to insert: without a final line break, as a
+    // spreadsheet's one copied cell ends.
+    std::optional<QString> pastedText(const QString& text);
     // Paste and Undo, as the keys and the context menu run them.
     void pasteOrInsert();
     void undoPasteOrEdit();
