@@ -69,12 +69,22 @@ ShownText FieldEdit::fitted() const {
     return FitToWidth(text(), option.fontMetrics, TextArea(option, this).width());
 }
 
+bool FieldEdit::drawsFitted() const {
+    if (!hasFocus()) {
+        return true;
+    }
+    // A result, focused, is still a result to read, with all of it selected
+    // for a copy; once the user selects part of it, it is a line edit again.
+    const auto size = static_cast<int>(text().size());
+    return isReadOnly() && (size == 0 || (selectionStart() == 0 && selectionLength() == size));
+}
+
 QString FieldEdit::shownText() const {
-    return hasFocus() ? text() : fitted().text;
+    return drawsFitted() ? fitted().text : text();
 }
 
 bool FieldEdit::textHidden() const {
-    if (!hasFocus()) {
+    if (drawsFitted()) {
         return fitted().marked;
     }
     constexpr int kInnerMargins = 4;  // QLineEdit keeps 2 pixels free on either side
@@ -106,7 +116,7 @@ bool FieldEdit::event(QEvent* event) {
 }
 
 void FieldEdit::paintEvent(QPaintEvent* event) {
-    if (hasFocus()) {
+    if (!drawsFitted()) {
         QLineEdit::paintEvent(event);  // the real text, to edit and select
         return;
     }
@@ -121,7 +131,9 @@ void FieldEdit::selectRange(int start, int length) {
     if (count == 0) {
         setCursorPosition(from);
     } else {
-        setSelection(from, count);
+        // Backwards, the cursor at the start: a line edit scrolls to show
+        // its cursor, and a field shows its beginning, never its tail.
+        setSelection(from + count, -count);
     }
 }
 
@@ -148,6 +160,10 @@ void FieldEdit::focusInEvent(QFocusEvent* event) {
     if (!raised) {
         emit gotFocus(m_id);
     }
+    if (isReadOnly()) {
+        // No handler of its own: the whole result, ready for Ctrl+C.
+        selectRange(0, static_cast<int>(text().size()));
+    }
     m_pendingStart = -1;
     if (event->reason() == Qt::MouseFocusReason && hasSelectedText()) {
         m_pendingStart = selectionStart();
@@ -167,7 +183,7 @@ void FieldEdit::focusOutEvent(QFocusEvent* event) {
 void FieldEdit::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
     if (m_pendingStart >= 0) {
-        setSelection(m_pendingStart, m_pendingLength);
+        selectRange(m_pendingStart, m_pendingLength);
         m_pendingStart = -1;
     }
 }

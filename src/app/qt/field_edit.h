@@ -47,15 +47,17 @@ public:
 
     [[nodiscard]] FieldId id() const { return m_id; }
 
-    // Selects `length` characters from `start`, or up to the end when shorter.
+    // Selects `length` characters from `start`, or up to the end when
+    // shorter, with the cursor at `start`.
     void selectRange(int start, int length);
     // Gives the field the keyboard focus, raising gotFocus before it returns
     // even while the window is inactive (just after a message box has gone),
     // so that a selection made afterwards is the one that stays.
     void takeFocus();
 
-    // What the field draws: its text while it has the focus, otherwise the
-    // text fitted to the inside of its frame.
+    // What the field draws: the text fitted to the inside of its frame,
+    // also while a read-only field has the focus with its whole text
+    // selected; the text itself while it is edited or partly selected.
     [[nodiscard]] QString shownText() const;
     // Whether what it draws leaves part of its text unseen.
     [[nodiscard]] bool textHidden() const;
@@ -82,6 +84,7 @@ protected:
 private:
     [[nodiscard]] QStyleOptionFrame frameOption() const;
     [[nodiscard]] ShownText fitted() const;
+    [[nodiscard]] bool drawsFitted() const;
     // Offers a pasted text to the window as a block; when it is none, the
     // single text to insert: without a final line break, as a
     // spreadsheet's one copied cell ends.

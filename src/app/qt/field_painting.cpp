@@ -52,9 +52,17 @@ void PaintField(QPainter& painter, const QStyleOptionFrame& option, const QWidge
     const int lineHeight = area.height() - 2 * kVerticalMargin;
     const int top = area.top() + kVerticalMargin + (lineHeight - metrics.height() + 1) / 2;
     painter.setFont(widget->font());
-    painter.setPen(option.palette.color(QPalette::Text));
     painter.setClipRect(area);
-    painter.drawText(QPoint(x, top + metrics.ascent()), shown.text);
+    const QPoint baseline(x, top + metrics.ascent());
+    if (option.state & QStyle::State_HasFocus && !shown.text.isEmpty()) {
+        // Focused, its whole text is selected: what is drawn is highlighted.
+        painter.fillRect(QRect(x, top, advance, metrics.height()),
+                         option.palette.color(QPalette::Highlight));
+        painter.setPen(option.palette.color(QPalette::HighlightedText));
+    } else {
+        painter.setPen(option.palette.color(QPalette::Text));
+    }
+    painter.drawText(baseline, shown.text);
 
     if (shown.marked) {
         const QPoint corner = area.topLeft();

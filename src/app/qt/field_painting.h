@@ -1,9 +1,11 @@
 #pragma once
 
-// How a field without the keyboard focus draws itself: the panel through
-// the style, then its text in the whole inside of the frame (wider than
-// what QLineEdit's own inner margins leave), fitted to that width, then a
-// mark in the top left corner when what is drawn is not the whole text.
+// How a field draws itself when it is not being edited: the panel through
+// the style (with its focus frame, for a focused read-only field), then its
+// text in the whole inside of the frame (wider than what QLineEdit's own
+// inner margins leave), fitted to that width and highlighted when focused,
+// as its whole text is selected then, then a mark in the top left corner
+// when what is drawn is not the whole text.
 
 #include <QRect>
 #include <QString>
