@@ -314,11 +314,27 @@ TEST_F(Gui, EnterOrEscapeInAFieldDoesNotPressSolve) {
     QTest::keyClick(focused(), Qt::Key_Escape);
     EXPECT_EQ(form().text(txtDeterminant), "");
     EXPECT_FALSE(form().solveButton()->isDefault());
+}
 
-    // Space on the focused button presses it.
-    focus(form().solveButton());
-    QTest::keyClick(focused(), Qt::Key_Space);
-    EXPECT_NE(form().text(txtDeterminant), "");
+TEST_F(Gui, EnterAndSpaceOnTheFocusedSolveButtonPressIt) {
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_Space, Qt::NoModifier},
+        {Qt::Key_Return, Qt::NoModifier},
+        {Qt::Key_Enter, Qt::KeypadModifier},
+    };
+    for (const auto& [key, modifiers] : keys) {
+        SCOPED_TRACE(key);
+        fillSystem();
+        focus(form().solveButton());
+        form().setText(txtDeterminant, "");
+        QTest::keyClick(focused(), key, modifiers);
+        EXPECT_EQ(form().text(txtDeterminant), "-1");  // det [[2 1 1] [1 3 2] [1 0 0]]
+        EXPECT_EQ(focused(), form().solveButton());
+    }
+    // Enter with Ctrl is no press.
+    form().setText(txtDeterminant, "");
+    QTest::keyClick(focused(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(form().text(txtDeterminant), "");
 }
 
 // Types into the focused field, as the user does, and leaves it with Tab.

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -199,9 +200,12 @@ void QtForm::buildButtons() {
     m_solve = new QPushButton(ToQString(solve.caption), this);
     m_solve->setGeometry(ToPixels(solve.rect));
     m_solve->setFont(ToQFont(solve.font));
-    // Neither default nor cancel button: Enter and Escape in a field leave it alone.
+    // Neither default nor cancel button: Enter and Escape in a field leave it
+    // alone. Enter on the button itself presses it, as Space does (see
+    // eventFilter).
     m_solve->setAutoDefault(false);
     m_solve->setDefault(false);
+    m_solve->installEventFilter(this);
     m_solve->setAccessibleName(m_solve->text());
     connect(m_solve, &QPushButton::clicked, this, &QtForm::onSolveClicked);
 
@@ -361,6 +365,18 @@ void QtForm::paintEvent(QPaintEvent* /*event*/) {
         painter.setPen(QPen(Qt::black, entry.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawLine(Pixels(ends.x1), Pixels(ends.y1), Pixels(ends.x2), Pixels(ends.y2));
     }
+}
+
+bool QtForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_solve && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            m_solve->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void QtForm::onGotFocus(FieldId id) {

@@ -68,6 +68,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter on the focused Solve button.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Connected to the controls' signals.
