@@ -320,4 +320,18 @@ double RoundHalfEven(double x) noexcept {
     return std::copysign(r, x);
 }
 
+bool LenientReadsWholeText(std::string_view text) {
+    std::string s(text);
+    std::erase_if(s, [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
+    if (s.empty()) {
+        return true;
+    }
+    if (const int base = LiteralBase(s); base != 0) {
+        const std::string_view digits = std::string_view(s).substr(2);
+        const std::size_t length = ScanLiteral(digits, base).length;
+        return length > 0 && length == digits.size();
+    }
+    return ScanDecimal(s, true).length == s.size();
+}
+
 }  // namespace velmora

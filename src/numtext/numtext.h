@@ -86,4 +86,11 @@ private:
 // depend on the floating-point rounding mode.
 [[nodiscard]] double RoundHalfEven(double x) noexcept;
 
+// Whether ReadNumberLenient reads all of the text: once blanks, tabs, line
+// feeds and carriage returns are removed, nothing is left ("" and "  " read
+// as 0, as designed) or exactly the number it reads ("1 000", "2D3",
+// "&HFF"). False when it ignores a rest ("1,5", "1/3", "12abc", "1e+") or
+// finds no number and reads 0 ("abc", "$100", "&H").
+[[nodiscard]] bool LenientReadsWholeText(std::string_view text);
+
 }  // namespace velmora
