@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -19,6 +20,7 @@ namespace velmora {
 namespace {
 
 using testing_support::Gui;
+using testing_support::ToolTipOf;
 
 enum class Arrival { tab, click, rightClick };
 
@@ -169,6 +171,81 @@ TEST_F(FieldView, SelectingPartOfAResultShowsItsText) {
     QTest::keyClick(edit(txtSol(1)), Qt::Key_Right, Qt::ShiftModifier);
     EXPECT_EQ(edit(txtSol(1))->selectedText(), "-");
     EXPECT_EQ(edit(txtSol(1))->shownText(), "-3.33333333333334");
+}
+
+bool IsAmber(QColor colour) {
+    return colour.red() > 180 && colour.green() > 100 && colour.green() < 200 && colour.blue() < 80;
+}
+
+// Pixels along the bottom of the inside of the frame that are amber.
+int AmberPixels(QWidget* field) {
+    const QImage image = field->grab().toImage();
+    int amber = 0;
+    for (int y = image.height() - 5; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            amber += IsAmber(image.pixelColor(x, y)) ? 1 : 0;
+        }
+    }
+    return amber;
+}
+
+struct Reading {
+    const char* text;
+    const char* note;  // nullptr: read whole, no mark
+};
+
+// A vector cell read only in part is underlined in amber and says in its
+// tooltip and to a screen reader what is used; the text itself stays.
+TEST_F(FieldView, AVectorCellReadInPartSaysWhatIsUsed) {
+    const Reading readings[] = {
+        {"1/3", "Read as 1"}, {"12abc", "Read as 12"}, {"abc", "Read as 0"}, {"1,5", "Read as 1"},
+        {"12", nullptr},      {"", nullptr},           {"1 000", nullptr},
+    };
+    for (const bool focusedCell : {false, true}) {
+        for (const Reading& reading : readings) {
+            SCOPED_TRACE(std::string(reading.text) + (focusedCell ? " focused" : ""));
+            FieldEdit* field = edit(txtY(2));
+            if (focusedCell) {
+                focus(field);
+                QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(field, Qt::Key_Delete);
+                QTest::keyClicks(field, reading.text);  // typed, as the user does
+            } else {
+                focus(form().solveButton());
+                form().setText(txtY(2), reading.text);
+            }
+            EXPECT_EQ(form().text(txtY(2)), reading.text);
+            const QString text = QString::fromUtf8(reading.text);
+            if (reading.note != nullptr) {
+                const QString note = QString::fromUtf8(reading.note);
+                EXPECT_GT(AmberPixels(field), field->width() / 2);
+                EXPECT_EQ(ToolTipOf(field), text + '\n' + note);
+                EXPECT_EQ(
+                    QAccessible::queryAccessibleInterface(field)->text(QAccessible::Description),
+                    note);
+            } else {
+                EXPECT_EQ(AmberPixels(field), 0);
+                EXPECT_EQ(ToolTipOf(field), QString());
+                EXPECT_EQ(
+                    QAccessible::queryAccessibleInterface(field)->text(QAccessible::Description),
+                    QString());
+            }
+            // Not the red corner of a rounded number.
+            const QColor corner = field->grab().toImage().pixelColor(2, 2);
+            EXPECT_FALSE(corner.red() > 2 * corner.green()) << corner.name().toStdString();
+        }
+    }
+}
+
+// Only the vector is read leniently: a coefficient is read strictly, and
+// Solve refuses it instead.
+TEST_F(FieldView, OtherFieldsCarryNoReadingMark) {
+    focus(form().solveButton());
+    for (const FieldId id : {txtMat(11), txtSol(1), txtIM(12)}) {
+        form().setText(id, "1/3");
+        EXPECT_EQ(AmberPixels(edit(id)), 0) << id.index;
+        EXPECT_FALSE(edit(id)->hasReadingNote());
+    }
 }
 
 }  // namespace

@@ -250,6 +250,21 @@ std::optional<std::string> frmVLMain::FullInverseText() const {
     return BlockText(block);
 }
 
+std::optional<std::string> frmVLMain::ReadingNote(FieldId id) const {
+    if (id.field != Field::txtY) {
+        return std::nullopt;
+    }
+    const std::string text = m_form.text(id);
+    if (LenientReadsWholeText(text)) {
+        return std::nullopt;
+    }
+    try {
+        return messages::ReadingNote(NumberText(ReadNumberLenient(text)));
+    } catch (const ArithmeticOverflow&) {
+        return std::nullopt;  // Solve reports it
+    }
+}
+
 void frmVLMain::ReportCoefficient(const CoefficientError& error) {
     m_form.showMessage(error.what(), messages::kCoefficientTitle);
     // Hand the cell to the user with its whole text selected, ready to retype.

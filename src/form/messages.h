@@ -36,6 +36,11 @@ constexpr std::string_view kCoefficientTitle = "Coefficient ERROR";
            (outOfRange ? " is out of range" : " is not a number");
 }
 
+// What a vector cell says it is read as, when part of its text is ignored.
+[[nodiscard]] inline std::string ReadingNote(std::string_view number) {
+    return "Read as " + std::string(number);
+}
+
 }  // namespace messages
 
 // Label3 names what the minors grid shows.

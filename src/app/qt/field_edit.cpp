@@ -56,7 +56,33 @@ QAction* StandardEntry(const QMenu* menu, const char* text, const QString& name)
 }  // namespace
 
 FieldEdit::FieldEdit(FieldId id, FieldHost& host, QWidget* parent)
-    : QLineEdit(parent), m_id(id), m_host(host) {}
+    : QLineEdit(parent), m_id(id), m_host(host) {
+    connect(this, &QLineEdit::textChanged, this, &FieldEdit::noteText);
+}
+
+void FieldEdit::setPreciseText(const QString& text) {
+    m_preciseText = text;
+    describe();
+}
+
+void FieldEdit::noteText() {
+    m_readingNote = m_host.readingNote(m_id);
+    describe();
+}
+
+QString FieldEdit::valueNote() const {
+    return m_preciseText.isEmpty() ? m_readingNote : m_preciseText;
+}
+
+void FieldEdit::describe() {
+    QString description = valueNote();
+    if (description.isEmpty() && isReadOnly()) {
+        description = text();  // a result's text is its value at full precision
+    }
+    if (description != accessibleDescription()) {
+        setAccessibleDescription(description);
+    }
+}
 
 QStyleOptionFrame FieldEdit::frameOption() const {
     QStyleOptionFrame option;
@@ -93,10 +119,10 @@ bool FieldEdit::textHidden() const {
 }
 
 QString FieldEdit::toolTipText() const {
-    // The whole text, when the field shows only part of it, and the precise
-    // value below the text.
-    if (!m_preciseText.isEmpty()) {
-        return text() + QLatin1Char('\n') + m_preciseText;
+    // The whole text, when the field shows only part of it, and the note
+    // below the text.
+    if (const QString note = valueNote(); !note.isEmpty()) {
+        return text() + QLatin1Char('\n') + note;
     }
     return textHidden() ? text() : QString();
 }
@@ -118,10 +144,14 @@ bool FieldEdit::event(QEvent* event) {
 void FieldEdit::paintEvent(QPaintEvent* event) {
     if (!drawsFitted()) {
         QLineEdit::paintEvent(event);  // the real text, to edit and select
-        return;
+    } else {
+        QPainter painter(this);
+        PaintField(painter, frameOption(), this, fitted(), alignment());
     }
-    QPainter painter(this);
-    PaintField(painter, frameOption(), this, fitted(), alignment());
+    if (hasReadingNote()) {
+        QPainter painter(this);
+        PaintReadingMark(painter, TextArea(frameOption(), this));
+    }
 }
 
 void FieldEdit::selectRange(int start, int length) {

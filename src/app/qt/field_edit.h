@@ -31,6 +31,9 @@ public:
     [[nodiscard]] virtual bool canUndoBlockPaste() const = 0;
     // Adds the window's own entries to the field's context menu.
     virtual void addMenuEntries(FieldId id, QMenu* menu) = 0;
+    // What the window reads of the field's text when it reads only part of
+    // it ("Read as 1"); empty when it reads the whole text.
+    [[nodiscard]] virtual QString readingNote(FieldId id) const = 0;
 
 protected:
     FieldHost() = default;
@@ -61,9 +64,14 @@ public:
     [[nodiscard]] QString shownText() const;
     // Whether what it draws leaves part of its text unseen.
     [[nodiscard]] bool textHidden() const;
-    // A more precise value behind the text, which the tooltip adds below
-    // it; empty for none.
-    void setPreciseText(const QString& text) { m_preciseText = text; }
+    // A more precise value behind the text; empty for none.
+    void setPreciseText(const QString& text);
+    // What the field says of its value beyond its text: the precise value
+    // behind a result, or what the window reads of an input it reads only
+    // in part. The tooltip adds it below the text; a screen reader gets it
+    // as the description (a result's description is at least its text).
+    [[nodiscard]] QString valueNote() const;
+    [[nodiscard]] bool hasReadingNote() const { return !m_readingNote.isEmpty(); }
     [[nodiscard]] QString toolTipText() const;
 
 signals:
@@ -93,10 +101,14 @@ private:
     void pasteOrInsert();
     void undoPasteOrEdit();
     void openContextMenu();
+    // Asks the window again what it reads of the text, and describes it.
+    void noteText();
+    void describe();
 
     FieldId m_id;
     FieldHost& m_host;
     QString m_preciseText;
+    QString m_readingNote;
     // Whether the logic last saw the focus arrive here and not leave. A
     // focus that comes back to such a field with the window's activation is
     // no arrival; one that reaches another field that way is (the window's

@@ -17,6 +17,8 @@ namespace {
 // digits, so that it never takes the place of one.
 constexpr int kMarkSize = 4;  // pixels along either edge
 const QColor kMarkColour(176, 0, 0);
+constexpr int kUnderlineHeight = 2;  // pixels
+const QColor kReadingMarkColour(224, 150, 0);
 
 }  // namespace
 
@@ -72,6 +74,12 @@ void PaintField(QPainter& painter, const QStyleOptionFrame& option, const QWidge
         painter.setBrush(kMarkColour);
         painter.drawPolygon(triangle);
     }
+}
+
+void PaintReadingMark(QPainter& painter, const QRect& area) {
+    painter.fillRect(
+        QRect(area.left(), area.bottom() + 1 - kUnderlineHeight, area.width(), kUnderlineHeight),
+        kReadingMarkColour);
 }
 
 }  // namespace velmora

@@ -33,4 +33,8 @@ struct ShownText {
 void PaintField(QPainter& painter, const QStyleOptionFrame& option, const QWidget* widget,
                 const ShownText& shown, Qt::Alignment alignment);
 
+// The mark of a text the window reads only in part: an amber underline
+// along the bottom of the inside, unlike the red corner of a rounded text.
+void PaintReadingMark(QPainter& painter, const QRect& area);
+
 }  // namespace velmora

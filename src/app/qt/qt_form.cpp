@@ -434,6 +434,11 @@ bool QtForm::canUndoBlockPaste() const {
     return m_logic.CanUndoPaste();
 }
 
+QString QtForm::readingNote(FieldId id) const {
+    const std::optional<std::string> note = m_logic.ReadingNote(id);
+    return note ? ToQString(*note) : QString();
+}
+
 void QtForm::addMenuEntries(FieldId id, QMenu* menu) {
     if (!m_logic.GridText(id)) {
         return;

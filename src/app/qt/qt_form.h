@@ -84,6 +84,7 @@ private:
     bool undoBlockPaste() override;
     [[nodiscard]] bool canUndoBlockPaste() const override;
     void addMenuEntries(FieldId id, QMenu* menu) override;
+    [[nodiscard]] QString readingNote(FieldId id) const override;
 
     void buildFields();
     void buildButtons();
