@@ -17,6 +17,7 @@
 #include <exception>
 #include <limits>
 
+#include "app/qt/accessible_views.h"
 #include "app/qt/app_identity.h"
 #include "app/qt/field_edit.h"
 #include "app/qt/twips.h"
@@ -123,10 +124,12 @@ void QtForm::prepareApplication() {
     }
     InstallFontSubstitutes();
     SetDesktopIdentity();
+    InstallAccessibleViews();
 }
 
 QtForm::QtForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(ToQString(design::kCaption));
+    setAccessibleName(windowTitle());
     // Fixed client area; no maximise button. Where the window appears is the
     // window system's choice.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -167,6 +170,15 @@ void QtForm::buildFields() {
         colours.setColor(QPalette::Base,
                          entry.background ? ToQColor(*entry.background) : Qt::white);
         colours.setColor(QPalette::Text, Qt::black);
+        if (!entry.visible) {
+            // Working storage, never shown: plain texts, no widgets, so that
+            // nothing of it reaches the screen, the focus chain or a screen
+            // reader.
+            for (const int k : design::Members(entry.field)) {
+                workingText({entry.field, k}) = design::InitialText({entry.field, k});
+            }
+            continue;
+        }
         for (const int k : design::Members(entry.field)) {
             const FieldId id{entry.field, k};
             auto* edit = new FieldEdit(id, *this, this);
@@ -183,11 +195,6 @@ void QtForm::buildFields() {
                 edit->setText(ToQString(text));
             }
             edit->setAccessibleName(ToQString(design::AccessibleName(id)));
-            if (!entry.visible) {
-                // Working storage: never on screen, never in the focus chain.
-                edit->setFocusPolicy(Qt::NoFocus);
-                edit->hide();
-            }
             connect(edit, &FieldEdit::gotFocus, this, &QtForm::onGotFocus);
             connect(edit, &FieldEdit::lostFocus, this, &QtForm::onLostFocus);
             connect(edit, &FieldEdit::textEdited, this, &QtForm::onTextEdited);
@@ -239,6 +246,9 @@ void QtForm::buildLabels() {
         label->setAlignment((entry.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setAutoFillBackground(false);  // the picture shows through
         label->setAccessibleName(label->text());
+        if (entry.names) {
+            label->setBuddy(field(*entry.names));  // the field's labelled-by relation
+        }
         m_labels[static_cast<std::size_t>(entry.number)] = label;
     }
 }
@@ -269,6 +279,16 @@ FieldEdit* QtForm::field(FieldId id) const {
     return m_fields[static_cast<std::size_t>(id.field)][design::MemberSlot(id)];
 }
 
+std::string& QtForm::workingText(FieldId id) {
+    return m_workingTexts[static_cast<std::size_t>(id.field)][design::MemberSlot(id)];
+}
+
+const std::string* QtForm::workingField(FieldId id) const {
+    const std::string& text =
+        m_workingTexts[static_cast<std::size_t>(id.field)][design::MemberSlot(id)];
+    return design::Of(id.field).visible ? nullptr : &text;
+}
+
 QRadioButton* QtForm::option(int index) const {
     return m_options[design::OptionSlot(index)];
 }
@@ -282,33 +302,49 @@ LineEnds QtForm::line(int number) const {
 }
 
 std::string QtForm::text(FieldId id) const {
+    if (const std::string* working = workingField(id)) {
+        return *working;
+    }
     return field(id)->text().toStdString();
 }
 
 void QtForm::setText(FieldId id, std::string_view text) {
+    if (workingField(id) != nullptr) {
+        workingText(id) = text;
+        return;
+    }
     field(id)->setText(ToQString(text));
 }
 
+// A working field has nothing to show, move, select or focus.
 void QtForm::setVisible(FieldId id, bool visible) {
-    field(id)->setVisible(visible);
+    if (FieldEdit* edit = field(id)) {
+        edit->setVisible(visible);
+    }
 }
 
 void QtForm::setLeft(FieldId id, int twips) {
-    FieldEdit* edit = field(id);
-    edit->move(Pixels(twips), edit->y());
+    if (FieldEdit* edit = field(id)) {
+        edit->move(Pixels(twips), edit->y());
+    }
 }
 
 void QtForm::setTop(FieldId id, int twips) {
-    FieldEdit* edit = field(id);
-    edit->move(edit->x(), Pixels(twips));
+    if (FieldEdit* edit = field(id)) {
+        edit->move(edit->x(), Pixels(twips));
+    }
 }
 
 void QtForm::select(FieldId id, int start, int length) {
-    field(id)->selectRange(start, length);
+    if (FieldEdit* edit = field(id)) {
+        edit->selectRange(start, length);
+    }
 }
 
 void QtForm::setFocus(FieldId id) {
-    field(id)->takeFocus();
+    if (FieldEdit* edit = field(id)) {
+        edit->takeFocus();
+    }
 }
 
 void QtForm::moveLabel(LabelId id, int left, int top) {
