@@ -49,10 +49,19 @@ INSTANTIATE_TEST_SUITE_P(
         // A text editor's.
         ParseCase{"BlanksTrailingLf", "1 2 3\n4  5   6\n  7 8 9  \n",
                   TextBlock{{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}}},
-        ParseCase{"Commas", "1,2\n3, 4\n5 ,6\n7 , 8",
-                  TextBlock{{"1", "2"}, {"3", "4"}, {"5", "6"}, {"7", "8"}}},
-        ParseCase{"CommasAndBlanksMixed", "1, 2 3\n4 5,6",
-                  TextBlock{{"1", "2", "3"}, {"4", "5", "6"}}},
+        ParseCase{"Commas", "1,2,0\n3, 4\n5 ,6\n7 , 8",
+                  TextBlock{{"1", "2", "0"}, {"3", "4"}, {"5", "6"}, {"7", "8"}}},
+        ParseCase{"CommasAndBlanksMixed", "1, 2 3,0\n4 5,6",
+                  TextBlock{{"1", "2", "3", "0"}, {"4", "5", "6"}}},
+        // Without a line of two commas, a comma belongs to its number.
+        ParseCase{"DecimalCommaColumn", "1,5\n2,5\n", TextBlock{{"1,5"}, {"2,5"}}},
+        ParseCase{"DecimalCommaColumnCrLf", "1,5\r\n-2,25\r\n", TextBlock{{"1,5"}, {"-2,25"}}},
+        ParseCase{"DecimalCommasInBlankRows", "1,5  2\n3,5 4\n",
+                  TextBlock{{"1,5", "2"}, {"3,5", "4"}}},
+        ParseCase{"OneCommaPerLineWithBlanks", "1, 2\n3 ,4", TextBlock{{"1,", "2"}, {"3", ",4"}}},
+        ParseCase{"CommaRows", "1,2,3\n4,5,6\n", TextBlock{{"1", "2", "3"}, {"4", "5", "6"}}},
+        ParseCase{"OneLineOfTwoCommasSplitsEveryLine", "1,5\n1,2,3",
+                  TextBlock{{"1", "5"}, {"1", "2", "3"}}},
         ParseCase{"TwoCommasEncloseAnEmptyCell", "1,,3\n,2,",
                   TextBlock{{"1", "", "3"}, {"", "2", ""}}},
         ParseCase{"OneColumn", "1\n2\n3\n", TextBlock{{"1"}, {"2"}, {"3"}}},
@@ -69,6 +78,17 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"Ragged", "1\t2\t3\n4\n5\t6", TextBlock{{"1", "2", "3"}, {"4"}, {"5", "6"}}},
         ParseCase{"BadToken", "1 x\n2 3", TextBlock{{"1", "x"}, {"2", "3"}}}),
     [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
+
+TEST(WithoutFinalLineBreak, RemovesOneLineBreakAtTheEnd) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"", ""},         {"0.25", "0.25"}, {"0.25\n", "0.25"}, {"2\r\n", "2"},
+        {"2\r", "2"},     {"2\n\n", "2\n"}, {"2\n\r", "2\n"},   {"\r\n", ""},
+        {"1\n2", "1\n2"}, {" 7 \n", " 7 "}, {"\n7", "\n7"},
+    };
+    for (const auto& [text, single] : cases) {
+        EXPECT_EQ(WithoutFinalLineBreak(text), single) << text;
+    }
+}
 
 struct WidthCase {
     TextBlock block;

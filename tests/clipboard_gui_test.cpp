@@ -194,6 +194,9 @@ struct PasteCase {
     int newN;
     std::optional<TextBlock> system;
     bool doesNotFit = false;
+    // A single text goes in as a plain line edit takes this text (nullptr:
+    // the pasted text itself).
+    const char* oneText = nullptr;
 };
 
 void PrintTo(const PasteCase& c, std::ostream* out) {
@@ -226,7 +229,16 @@ const std::vector<PasteCase> kPastes = {
     {"NumberWithBlanks", 3, "1 000", 3, std::nullopt},
     {"DecimalComma", 3, "1,5", 3, std::nullopt},
     {"TwoWords", 3, "2 3", 3, std::nullopt},
-    {"NumberWithLineBreak", 3, "7\n", 3, std::nullopt},
+    {"NumberWithLineBreak", 3, "7\n", 3, std::nullopt, false, "7"},
+    {"SpreadsheetCell", 3, "0.25\n", 3, std::nullopt, false, "0.25"},
+    {"CellWithCrLf", 3, "2\r\n", 3, std::nullopt, false, "2"},
+    {"CellWithCr", 3, "-1.5\r", 3, std::nullopt, false, "-1.5"},
+    {"DecimalCommaColumn", 3, "1,5\n2,5\n", 3,
+     TextBlock{
+         {"1,5", "a12", "a13", "y1"}, {"2,5", "a22", "a23", "y2"}, {"a31", "a32", "a33", "y3"}}},
+    {"CommaRowsAugmented", 3, "1,2,3\n4,5,6\n", 2, TextBlock{{"1", "2", "3"}, {"4", "5", "6"}}},
+    {"BlankRowsBringTheirDimension", 3, "1 2\n3 4\n", 2,
+     TextBlock{{"1", "2", "y1"}, {"3", "4", "y2"}}},
 };
 
 class PasteWays : public Clipboard,
@@ -247,7 +259,8 @@ TEST_P(PasteWays, FillCellsOrInsertOneText) {
     form().setText(txtSol(1), "42");
     const TextBlock before = system();
     const QString text = QString::fromStdString(c.text);
-    const QString asToday = PastedAsToday(edit(txtMat(11)), way, text);
+    const QString asToday = PastedAsToday(
+        edit(txtMat(11)), way, c.oneText != nullptr ? QString::fromUtf8(c.oneText) : text);
 
     const std::vector<Box> boxes = messagesDuring([&] { PasteInto(edit(txtMat(11)), way, text); });
 
@@ -294,6 +307,16 @@ TEST_F(Clipboard, ABadTokenIsRefusedAtTheNextSolve) {
                   "Coefficient in row 2, column 2 is not a number", "Coefficient ERROR");
     EXPECT_EQ(focused(), edit(txtMat(22)));
     EXPECT_EQ(form().text(txtMat(22)), "five");
+}
+
+// One spreadsheet cell, copied with its line break, is a number to Solve.
+TEST_F(Clipboard, APastedCellIsReadAsItsNumber) {
+    fillSystem();
+    focus(edit(txtMat(22)));
+    PasteInto(edit(txtMat(22)), Way::ctrlV, "0.25\n");
+    EXPECT_EQ(form().text(txtMat(22)), "0.25");
+    solve();
+    EXPECT_FALSE(form().text(txtDeterminant).empty());
 }
 
 TEST_F(Clipboard, UndoPutsBackTheCellsAndTheDimension) {

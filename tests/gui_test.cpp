@@ -47,7 +47,6 @@ TEST_F(Gui, ControlsStandAtTheirDesignPixels) {
     // 15 twips to the pixel, to the nearest pixel.
     EXPECT_EQ(edit(txtMat(11))->geometry(), QRect(72, 40, 41, 19));
     EXPECT_EQ(edit(txtIM(66))->geometry(), QRect(576, 408, 41, 19));
-    EXPECT_EQ(edit(txtDetRow(2))->geometry(), QRect(296, 312, 33, 19));
     EXPECT_EQ(edit(txtMatSize)->geometry(), QRect(112, 8, 17, 19));
     EXPECT_EQ(form().solveButton()->geometry(), QRect(536, 8, 73, 33));
     EXPECT_EQ(form().option(1)->geometry(), QRect(200, 264, 57, 17));
@@ -124,14 +123,25 @@ TEST_F(Gui, TabVisitsTheShownControlsInDesignOrder) {
     }
 }
 
-TEST_F(Gui, HiddenWorkingFieldsNeverTakeTheFocus) {
+// The never-shown working fields are texts without controls: nothing of
+// them reaches the screen, the focus or a screen reader.
+TEST_F(Gui, WorkingFieldsAreTextsWithoutControls) {
     for (int i = 1; i <= 6; ++i) {
-        EXPECT_TRUE(edit(txtDetRow(i))->isHidden());
-        EXPECT_TRUE(edit(txtDetCol(i))->isHidden());
-        EXPECT_EQ(edit(txtDetRow(i))->focusPolicy(), Qt::NoFocus);
+        EXPECT_EQ(edit(txtDetRow(i)), nullptr);
+        EXPECT_EQ(edit(txtDetCol(i)), nullptr);
     }
+    // Three grids, the vector, the solution, the dimension and the determinant.
+    EXPECT_EQ(form().findChildren<FieldEdit*>().size(), 3 * 36 + 2 * 6 + 2);
     form().setText(txtDetRow(3), "-0.5");
+    form().setText(txtDetCol(6), "1E+300");
     EXPECT_EQ(form().text(txtDetRow(3)), "-0.5");
+    EXPECT_EQ(form().text(txtDetCol(6)), "1E+300");
+    EXPECT_THROW((void)form().text(txtDetRow(7)), std::out_of_range);
+    // A Solve fills them, as the minors grid needs.
+    fillSystem();
+    focus(form().solveButton());
+    QTest::keyClick(focused(), Qt::Key_Space);
+    EXPECT_NE(form().text(txtDetCol(1)), "");
 }
 
 TEST_F(Gui, TypingIntoAReadOnlyFieldChangesNothing) {
@@ -315,11 +325,27 @@ TEST_F(Gui, EnterOrEscapeInAFieldDoesNotPressSolve) {
     QTest::keyClick(focused(), Qt::Key_Escape);
     EXPECT_EQ(form().text(txtDeterminant), "");
     EXPECT_FALSE(form().solveButton()->isDefault());
+}
 
-    // Space on the focused button presses it.
-    focus(form().solveButton());
-    QTest::keyClick(focused(), Qt::Key_Space);
-    EXPECT_NE(form().text(txtDeterminant), "");
+TEST_F(Gui, EnterAndSpaceOnTheFocusedSolveButtonPressIt) {
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_Space, Qt::NoModifier},
+        {Qt::Key_Return, Qt::NoModifier},
+        {Qt::Key_Enter, Qt::KeypadModifier},
+    };
+    for (const auto& [key, modifiers] : keys) {
+        SCOPED_TRACE(key);
+        fillSystem();
+        focus(form().solveButton());
+        form().setText(txtDeterminant, "");
+        QTest::keyClick(focused(), key, modifiers);
+        EXPECT_EQ(form().text(txtDeterminant), "-1");  // det [[2 1 1] [1 3 2] [1 0 0]]
+        EXPECT_EQ(focused(), form().solveButton());
+    }
+    // Enter with Ctrl is no press.
+    form().setText(txtDeterminant, "");
+    QTest::keyClick(focused(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(form().text(txtDeterminant), "");
 }
 
 // Types into the focused field, as the user does, and leaves it with Tab.
@@ -556,15 +582,82 @@ TEST_F(Gui, ControlsHaveAccessibleNames) {
     EXPECT_EQ(AccessibleName(form().label(8)), "www.velmora.example");
 }
 
+TEST_F(Gui, TheWindowIsAFrameNamedAfterTheProgram) {
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&form());
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), "Velmora");
+}
+
+// Results can be read and selected, never edited; inputs are editable.
+TEST_F(Gui, ReadOnlyFieldsAreNotEditable) {
+    const std::pair<FieldId, bool> fields[] = {
+        {txtSol(1), true},   {txtDeterminant, true}, {txtIM(11), true}, {txtMinMat(23), true},
+        {txtMatSize, false}, {txtMat(11), false},    {txtY(2), false},
+    };
+    for (const auto& [id, readOnly] : fields) {
+        SCOPED_TRACE(AccessibleName(edit(id)));
+        QAccessibleInterface* view = QAccessible::queryAccessibleInterface(edit(id));
+        EXPECT_EQ(view->role(), QAccessible::EditableText);
+        EXPECT_EQ(view->state().readOnly, readOnly);
+        EXPECT_EQ(view->state().editable, !readOnly);
+        EXPECT_EQ(view->editableTextInterface() == nullptr, readOnly);
+        ASSERT_NE(view->textInterface(), nullptr);
+        form().setText(id, "-3.25");
+        EXPECT_EQ(view->text(QAccessible::Value), "-3.25");
+        EXPECT_EQ(view->textInterface()->text(1, 3), "3.");
+        EXPECT_EQ(view->textInterface()->characterCount(), 5);
+    }
+}
+
+// What the tooltip adds, a screen reader gets as the description: the
+// inverse at full precision, where the cell shows three decimals.
+TEST_F(Gui, AResultDescribesItsFullPrecisionValue) {
+    const char* const a[2][2] = {{"3", "0"}, {"0", "1"}};
+    enterDimension("2");
+    for (int r = 1; r <= 2; ++r) {
+        for (int c = 1; c <= 2; ++c) {
+            form().setText(txtMat(10 * r + c), a[r - 1][c - 1]);
+        }
+        form().setText(txtY(r), "1");
+    }
+    focus(form().solveButton());
+    QTest::keyClick(focused(), Qt::Key_Space);
+    const auto description = [this](FieldId id) {
+        return QAccessible::queryAccessibleInterface(edit(id))->text(QAccessible::Description);
+    };
+    EXPECT_EQ(form().text(txtIM(11)), ".333");
+    EXPECT_EQ(description(txtIM(11)), "0.333333333333333\nexactly 1/3");
+    EXPECT_EQ(description(txtIM(12)), "0");
+    EXPECT_EQ(description(txtSol(1)), "0.333333333333333\nexactly 1/3");
+    EXPECT_EQ(description(txtDeterminant), "3");
+    // In fractions, the decimal value.
+    form().fractionsBox()->click();
+    EXPECT_EQ(form().text(txtIM(11)), "1/3");
+    EXPECT_EQ(description(txtIM(11)), "0.333333333333333");
+    EXPECT_EQ(description(txtIM(22)), "1");
+    EXPECT_EQ(description(txtMat(11)), "");  // an input read whole says nothing more
+}
+
+// A caption beside its field is the field's label for a screen reader.
+TEST_F(Gui, CaptionsLabelTheirFields) {
+    const std::pair<FieldId, int> captions[] = {{txtMatSize, 1}, {txtDeterminant, 4}};
+    for (const auto& [id, number] : captions) {
+        QAccessibleInterface* view = QAccessible::queryAccessibleInterface(edit(id));
+        const auto labels = view->relations(QAccessible::Label);
+        ASSERT_EQ(labels.size(), 1U) << number;
+        EXPECT_EQ(labels[0].first->object(), form().label(number));
+    }
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(edit(txtMat(11)))
+                    ->relations(QAccessible::Label)
+                    .empty());
+}
+
 TEST_F(Gui, HiddenControlsAreHiddenFromAssistiveTechnology) {
-    EXPECT_TRUE(AccessiblyInvisible(edit(txtDetRow(1))));
-    EXPECT_TRUE(AccessiblyInvisible(edit(txtDetCol(6))));
     EXPECT_TRUE(AccessiblyInvisible(edit(txtMat(44))));
     EXPECT_TRUE(AccessiblyInvisible(edit(txtY(6))));
     EXPECT_FALSE(AccessiblyInvisible(edit(txtMat(33))));
     enterDimension("4");
     EXPECT_FALSE(AccessiblyInvisible(edit(txtMat(44))));
-    EXPECT_TRUE(AccessiblyInvisible(edit(txtDetRow(1))));
 }
 
 TEST_F(Gui, MembersOutsideTheArraysDoNotExist) {

@@ -542,3 +542,67 @@ TEST(RoundHalfEven, MatchesNearbyintInEveryRoundingMode) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+struct WholeCase {
+    const char* text;
+    bool whole;
+};
+
+// readInFull: whether the lenient reading takes all of the text, once
+// blanks, tabs, line feeds and carriage returns are removed.
+TEST(ReadNumberLenient, TellsWhetherARestIsIgnored) {
+    const WholeCase cases[] = {
+        // Nothing ignored: nothing there, or one number, blanks anywhere.
+        {"", true},
+        {"   ", true},
+        {"\t\r\n", true},
+        {"12", true},
+        {"-1.5", true},
+        {" 1 000 ", true},
+        {"1\n2", true},  // the line break goes first: 12
+        {"2D3", true},
+        {"2.5e-3", true},
+        {".5", true},
+        {"1.", true},
+        {"+7", true},
+        {"&HFF", true},
+        {"&o17", true},
+        {"- 3", true},
+        // A rest ignored, or no number at all.
+        {"1/3", false},
+        {"1,5", false},
+        {"3-2", false},
+        {"$100", false},
+        {"12abc", false},
+        {"abc", false},
+        {"1e+", false},
+        {"1e", false},
+        {"1.5.2", false},
+        {"&H", false},
+        {"&HFFG", false},
+        {"&O18", false},
+        {"-", false},
+        {".", false},
+        {"1 2,5", false},
+    };
+    for (const WholeCase& c : cases) {
+        EXPECT_EQ(ReadNumberLenient(c.text).readInFull, c.whole) << '"' << c.text << '"';
+    }
+}
+
+// Whatever the strict reader accepts has nothing left over; a letter after
+// it always is.
+TEST(ReadNumberLenient, AcceptedStrictTextsAreReadInFull) {
+    for (const char* text : {"0", "-0", "123.456", "1E5", "-2.5e-7", "&H1F", "&o777", ".25"}) {
+        ASSERT_TRUE(ReadNumberStrict(text).ok()) << text;
+        EXPECT_TRUE(ReadNumberLenient(text).readInFull) << text;
+        EXPECT_FALSE(ReadNumberLenient(std::string(text) + "x").readInFull) << text;
+        EXPECT_FALSE(ReadNumberLenient(std::string(text) + ",5").readInFull) << text;
+    }
+}
+
+}  // namespace
+}  // namespace velmora

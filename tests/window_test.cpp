@@ -669,8 +669,8 @@ TEST(Fractions, NotesGiveTheExactValueWhereTheDecimalIsNot) {
     EnterSystem(w, kDecimalSystem, {"1", "2", "3"});
     w.logic.cmdSolve_Click();
     EXPECT_EQ(w.form.field(txtIM(11)).note, "-6.66666666666667\nexactly -20/3");
-    EXPECT_EQ(w.form.field(txtIM(13)).note, "");  // 10.000 is exact
-    EXPECT_EQ(w.form.field(txtSol(1)).note, "exactly -10/3");
+    EXPECT_EQ(w.form.field(txtIM(13)).note, "10");  // exact, in fewer digits
+    EXPECT_EQ(w.form.field(txtSol(1)).note, "-3.33333333333333\nexactly -10/3");
     EXPECT_EQ(w.form.field(txtSol(3)).note, "");
     EXPECT_EQ(w.form.field(txtDeterminant).note, "");
     EXPECT_EQ(w.form.field(txtMinMat(11)).note, "");
@@ -697,6 +697,53 @@ TEST(Fractions, CopiesGiveFractionsAndTheInverseAtFullPrecision) {
     EXPECT_EQ(w.logic.FractionGridText(txtMat(11)), std::nullopt);  // no result grid
     w.logic.chkFractions_Click(true);
     EXPECT_EQ(w.logic.GridText(txtSol(1)), w.logic.FractionGridText(txtSol(1)));
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+struct NoteCase {
+    const char* text;
+    std::optional<std::string> note;
+};
+
+// A vector cell says what it is read as when Solve ignores part of it; with
+// A = 1 the solution shows that very number.
+TEST(ReadingNote, SaysWhatAVectorCellIsReadAs) {
+    const NoteCase cases[] = {
+        {"1/3", "Read as 1"},         {"1,5", "Read as 1"},     {"3-2", "Read as 3"},
+        {"$100", "Read as 0"},        {"12abc", "Read as 12"},  {"abc", "Read as 0"},
+        {"-2.5e3x", "Read as -2500"}, {"&HFFG", "Read as 255"}, {"12", std::nullopt},
+        {"", std::nullopt},           {"  ", std::nullopt},     {"1 000", std::nullopt},
+        {"-0.5", std::nullopt},
+    };
+    for (const NoteCase& c : cases) {
+        SCOPED_TRACE(c.text);
+        Window w;
+        w.enterDimension("1");
+        w.form.setText(txtMat(11), "1");
+        w.form.setText(txtY(1), c.text);
+        EXPECT_EQ(w.logic.ReadingNote(txtY(1)), c.note);
+        w.logic.cmdSolve_Click();
+        ASSERT_TRUE(w.form.messages().empty());
+        if (c.note) {
+            EXPECT_EQ("Read as " + w.text(txtSol(1)), *c.note);
+        }
+    }
+}
+
+TEST(ReadingNote, OnlyVectorCellsHaveOne) {
+    Window w;
+    for (const FieldId id : {txtMat(11), txtSol(1), txtMatSize, txtDeterminant, txtIM(12)}) {
+        w.form.setText(id, "1/3");
+        EXPECT_EQ(w.logic.ReadingNote(id), std::nullopt) << id.index;
+    }
+    // A number beyond the range has no reading to tell; Solve reports it.
+    w.form.setText(txtY(2), "1e999x");
+    EXPECT_EQ(w.logic.ReadingNote(txtY(2)), std::nullopt);
 }
 
 }  // namespace

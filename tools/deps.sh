@@ -11,6 +11,7 @@ packages=(
     clang libclang-rt-14-dev clang-format clang-tidy
     fonts-liberation2 fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file
+    xvfb dbus-daemon at-spi2-core python3-pyatspi
 )
 
 packages+=("$@")

@@ -176,28 +176,20 @@ void frmVLMain::ShowResults() {
 }
 
 void frmVLMain::ShowResult(FieldId id, const Rational& value, const std::string& decimal) {
-    // The note gives what the text does not: the 15-digit value behind a
-    // rounded one, and the fraction behind a decimal that is not exact; or,
-    // under a fraction, its decimal value.
+    // The note gives the value at full precision (15 digits) and, where that
+    // is not exact, the fraction; nothing when the text says it all.
     const std::string fraction = FractionText(value);
     const std::string precise = NumberText(value);
+    const std::string text = m_fractions ? fraction : decimal;
     std::string note;
-    if (m_fractions) {
-        m_form.setText(id, fraction);
-        if (fraction != precise) {
-            note = precise;
-        }
-        m_form.setNote(id, note, precise);
-        return;
-    }
-    if (decimal != precise && !IsExactText(value, decimal)) {
+    if (m_fractions ? fraction != precise : decimal != precise || !IsExactText(value, precise)) {
         note = precise;
     }
-    if (!IsExactText(value, precise)) {
-        note += (note.empty() ? "" : "\n") + std::string(messages::kExactly) + fraction;
+    if (!m_fractions && !IsExactText(value, precise)) {
+        note += "\n" + std::string(messages::kExactly) + fraction;
     }
-    m_form.setText(id, decimal);
-    m_form.setNote(id, note, "");
+    m_form.setText(id, text);
+    m_form.setNote(id, note, m_fractions ? precise : "");
 }
 
 bool frmVLMain::PasteBlock(FieldId id, std::string_view text) {
@@ -312,6 +304,19 @@ std::optional<std::string> frmVLMain::FullInverseText() const {
         return std::nullopt;
     }
     return ValuesText(*m_results.inverse, [](const Rational& x) { return NumberText(x); });
+}
+
+std::optional<std::string> frmVLMain::ReadingNote(FieldId id) const {
+    if (id.field != Field::txtY) {
+        return std::nullopt;
+    }
+    // What Solve takes; a number beyond the range gets no note, Solve
+    // reports it.
+    const ExactReading reading = ReadExactLenient(m_form.text(id));
+    if (reading.readInFull || !reading.ok()) {
+        return std::nullopt;
+    }
+    return messages::ReadingNote(NumberText(reading.value));
 }
 
 std::optional<std::string> frmVLMain::FractionGridText(FieldId id) const {

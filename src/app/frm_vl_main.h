@@ -62,6 +62,11 @@ public:
     // fractions, in the same form; nothing when it holds no results.
     [[nodiscard]] std::optional<std::string> FractionGridText(FieldId id) const;
 
+    // What the window reads of a vector cell whose text Solve reads only in
+    // part, "Read as 1" for "1/3"; nothing for any other field, for a text
+    // read whole, and for an empty cell, which is 0 as designed.
+    [[nodiscard]] std::optional<std::string> ReadingNote(FieldId id) const;
+
     [[nodiscard]] std::int16_t n() const noexcept { return m_n; }
 
 private:

@@ -17,12 +17,7 @@ std::string_view Trim(std::string_view text) {
 }
 
 std::vector<std::string_view> Lines(std::string_view text) {
-    // One line break at the end closes the last line rather than opening one.
-    if (text.ends_with("\r\n")) {
-        text.remove_suffix(2);
-    } else if (text.ends_with('\n') || text.ends_with('\r')) {
-        text.remove_suffix(1);
-    }
+    text = WithoutFinalLineBreak(text);
     std::vector<std::string_view> lines;
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -51,6 +46,17 @@ std::vector<std::string> SplitAt(std::string_view row, char separator) {
     }
 }
 
+// Runs of blanks separate; a comma is part of a cell.
+std::vector<std::string> SplitAtBlanks(std::string_view row) {
+    std::vector<std::string> cells;
+    for (std::size_t i = row.find_first_not_of(kBlanks); i != std::string_view::npos;) {
+        const std::size_t end = std::min(row.find_first_of(kBlanks, i), row.size());
+        cells.emplace_back(row.substr(i, end - i));
+        i = row.find_first_not_of(kBlanks, end);
+    }
+    return cells;
+}
+
 // Commas and runs of blanks separate; a comma with blanks around it is one
 // separator, two commas enclose an empty cell.
 std::vector<std::string> SplitAtCommasOrBlanks(std::string_view row) {
@@ -68,7 +74,25 @@ std::vector<std::string> SplitAtCommasOrBlanks(std::string_view row) {
     }
 }
 
+// Commas separate cells only where some line has two of them: a line with
+// one comma is far more often one number with a decimal comma ("1,5") than
+// a row of two cells.
+bool CommasSeparate(const std::vector<std::string_view>& lines) {
+    return std::any_of(lines.begin(), lines.end(), [](std::string_view line) {
+        return std::count(line.begin(), line.end(), ',') >= 2;
+    });
+}
+
 }  // namespace
+
+std::string_view WithoutFinalLineBreak(std::string_view text) {
+    if (text.ends_with("\r\n")) {
+        text.remove_suffix(2);
+    } else if (text.ends_with('\n') || text.ends_with('\r')) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
 
 int BlockWidth(const TextBlock& block) {
     std::size_t width = 0;
@@ -84,6 +108,7 @@ std::optional<TextBlock> ParseBlock(std::string_view text) {
     if (lines.size() < 2 && !separated) {
         return std::nullopt;
     }
+    const bool commas = !separated && CommasSeparate(lines);
     TextBlock block;
     for (const std::string_view line : lines) {
         std::vector<std::string>& row = block.emplace_back();
@@ -94,8 +119,10 @@ std::optional<TextBlock> ParseBlock(std::string_view text) {
             continue;
         } else if (line.find(';') != std::string_view::npos) {
             row = SplitAt(line, ';');
-        } else if (!separated) {
+        } else if (commas) {
             row = SplitAtCommasOrBlanks(content);
+        } else if (!separated) {
+            row = SplitAtBlanks(content);
         } else {
             row.emplace_back(content);
         }

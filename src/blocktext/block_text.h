@@ -25,11 +25,18 @@ using TextBlock = std::vector<std::vector<std::string>>;
 // LF or CR; one line break at the very end does not count) or holds a tab or
 // a semicolon. A row with a tab is split at its tabs; one without a tab at
 // its semicolons; in a block of several lines without any tab or semicolon,
-// at commas or runs of blanks. Any other row is one cell. Every cell keeps
+// at runs of blanks, and also at commas when some line holds two or more
+// commas (so a column of decimal-comma numbers stays one column). Any other
+// row is one cell. Every cell keeps
 // its text as written, only blanks (spaces, tabs) around it removed, so an
 // empty cell between two tabs is an empty text. A row of blanks without a tab
 // has no cells.
 [[nodiscard]] std::optional<TextBlock> ParseBlock(std::string_view text);
+
+// The text without one line break (CR LF, LF or CR) at its very end: what a
+// single text that is no block goes in as, since a spreadsheet's copy of one
+// cell ends with a line break.
+[[nodiscard]] std::string_view WithoutFinalLineBreak(std::string_view text);
 
 // The block as a spreadsheet copies it: cells separated by tabs, rows by
 // line feeds, no line break after the last row.

@@ -131,12 +131,18 @@ struct LabelDesign {
     std::string_view caption;
     FontDesign font;
     bool centred = false;
+    std::optional<FieldId> names = std::nullopt;  // the field it is the caption of
 };
 constexpr std::array<LabelDesign, 8> kLabels{{
-    {1, {240, 120, 1452, 252}, "Matrix Dimension", {"Arial", 9.0}},
+    {1, {240, 120, 1452, 252}, "Matrix Dimension", {"Arial", 9.0}, false, txtMatSize},
     {2, {5040, 3960, 1692, 252}, "Inverse Matrix", {"Arial Black", 9.0, true, true, true}},
     {3, {240, 3960, 2772, 252}, kCaptionDeterminants, {"Arial Black", 9.0, true, true, true}},
-    {4, {6600, 3000, 1452, 252}, "Determinant", {"Arial Black", 7.8, true, true, true}},
+    {4,
+     {6600, 3000, 1452, 252},
+     "Determinant",
+     {"Arial Black", 7.8, true, true, true},
+     false,
+     txtDeterminant},
     {5, {6120, 1440, 372, 372}, "=", {"Arial Black", 12.0, true, true}, true},
     {6, {2160, 240, 1572, 252}, "Coefficient MATRIX", kDefaultFont},
     {7, {6480, 240, 1212, 252}, "Vector MATRIX", kDefaultFont},

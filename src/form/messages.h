@@ -41,6 +41,11 @@ constexpr std::string_view kRightHandSideTitle = "Vector ERROR";
 // What a result's tooltip and accessible description add to its text.
 constexpr std::string_view kExactly = "exactly ";
 
+// What a vector cell says it is read as, when part of its text is ignored.
+[[nodiscard]] inline std::string ReadingNote(std::string_view number) {
+    return "Read as " + std::string(number);
+}
+
 }  // namespace messages
 
 // Label3 names what the minors grid shows.

@@ -14,6 +14,9 @@
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
+#include <string>
+
+#include "blocktext/block_text.h"
 
 namespace velmora {
 
@@ -53,7 +56,33 @@ QAction* StandardEntry(const QMenu* menu, const char* text, const QString& name)
 }  // namespace
 
 FieldEdit::FieldEdit(FieldId id, FieldHost& host, QWidget* parent)
-    : QLineEdit(parent), m_id(id), m_host(host) {}
+    : QLineEdit(parent), m_id(id), m_host(host) {
+    connect(this, &QLineEdit::textChanged, this, &FieldEdit::noteText);
+}
+
+void FieldEdit::setPreciseText(const QString& text) {
+    m_preciseText = text;
+    describe();
+}
+
+void FieldEdit::noteText() {
+    m_readingNote = m_host.readingNote(m_id);
+    describe();
+}
+
+QString FieldEdit::valueNote() const {
+    return m_preciseText.isEmpty() ? m_readingNote : m_preciseText;
+}
+
+void FieldEdit::describe() {
+    QString description = valueNote();
+    if (description.isEmpty() && isReadOnly()) {
+        description = text();  // a result's text is its value at full precision
+    }
+    if (description != accessibleDescription()) {
+        setAccessibleDescription(description);
+    }
+}
 
 QStyleOptionFrame FieldEdit::frameOption() const {
     QStyleOptionFrame option;
@@ -79,12 +108,22 @@ void FieldEdit::setFallbackText(const QString& text) {
     }
 }
 
+bool FieldEdit::drawsFitted() const {
+    if (!hasFocus()) {
+        return true;
+    }
+    // A result, focused, is still a result to read, with all of it selected
+    // for a copy; once the user selects part of it, it is a line edit again.
+    const auto size = static_cast<int>(text().size());
+    return isReadOnly() && (size == 0 || (selectionStart() == 0 && selectionLength() == size));
+}
+
 QString FieldEdit::shownText() const {
-    return hasFocus() ? text() : fitted().text;
+    return drawsFitted() ? fitted().text : text();
 }
 
 bool FieldEdit::textHidden() const {
-    if (!hasFocus()) {
+    if (drawsFitted()) {
         return fitted().marked;
     }
     constexpr int kInnerMargins = 4;  // QLineEdit keeps 2 pixels free on either side
@@ -93,10 +132,14 @@ bool FieldEdit::textHidden() const {
 }
 
 QString FieldEdit::toolTipText() const {
-    // The whole text, when the field shows only part of it, and the precise
-    // value below the text.
-    if (!m_preciseText.isEmpty()) {
-        return text() + QLatin1Char('\n') + m_preciseText;
+    // The whole text, when the field shows only part of it, and the note
+    // below the text, without a first line that repeats it.
+    QString note = valueNote();
+    if (note == text() || note.startsWith(text() + QLatin1Char('\n'))) {
+        note.remove(0, text().size() + 1);
+    }
+    if (!note.isEmpty()) {
+        return text() + QLatin1Char('\n') + note;
     }
     return textHidden() ? text() : QString();
 }
@@ -116,12 +159,16 @@ bool FieldEdit::event(QEvent* event) {
 }
 
 void FieldEdit::paintEvent(QPaintEvent* event) {
-    if (hasFocus()) {
+    if (!drawsFitted()) {
         QLineEdit::paintEvent(event);  // the real text, to edit and select
-        return;
+    } else {
+        QPainter painter(this);
+        PaintField(painter, frameOption(), this, fitted(), alignment());
     }
-    QPainter painter(this);
-    PaintField(painter, frameOption(), this, fitted(), alignment());
+    if (hasReadingNote()) {
+        QPainter painter(this);
+        PaintReadingMark(painter, TextArea(frameOption(), this));
+    }
 }
 
 void FieldEdit::selectRange(int start, int length) {
@@ -131,7 +178,9 @@ void FieldEdit::selectRange(int start, int length) {
     if (count == 0) {
         setCursorPosition(from);
     } else {
-        setSelection(from, count);
+        // Backwards, the cursor at the start: a line edit scrolls to show
+        // its cursor, and a field shows its beginning, never its tail.
+        setSelection(from + count, -count);
     }
 }
 
@@ -158,6 +207,10 @@ void FieldEdit::focusInEvent(QFocusEvent* event) {
     if (!raised) {
         emit gotFocus(m_id);
     }
+    if (isReadOnly()) {
+        // No handler of its own: the whole result, ready for Ctrl+C.
+        selectRange(0, static_cast<int>(text().size()));
+    }
     m_pendingStart = -1;
     if (event->reason() == Qt::MouseFocusReason && hasSelectedText()) {
         m_pendingStart = selectionStart();
@@ -177,22 +230,30 @@ void FieldEdit::focusOutEvent(QFocusEvent* event) {
 void FieldEdit::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
     if (m_pendingStart >= 0) {
-        setSelection(m_pendingStart, m_pendingLength);
+        selectRange(m_pendingStart, m_pendingLength);
         m_pendingStart = -1;
     }
 }
 
-bool FieldEdit::pasteBlock(const QString& text) {
-    return !isReadOnly() && m_host.pasteBlock(m_id, text);
-}
-
-bool FieldEdit::pasteBlockFrom(QClipboard::Mode mode) {
-    return pasteBlock(QGuiApplication::clipboard()->text(mode));
+std::optional<QString> FieldEdit::pastedText(const QString& text) {
+    if (m_host.pasteBlock(m_id, text)) {
+        return std::nullopt;
+    }
+    const std::string whole = text.toStdString();
+    return QString::fromStdString(std::string(WithoutFinalLineBreak(whole)));
 }
 
 void FieldEdit::pasteOrInsert() {
-    if (!pasteBlockFrom(QClipboard::Clipboard)) {
-        paste();
+    if (isReadOnly()) {
+        return;
+    }
+    const QString text = QGuiApplication::clipboard()->text();
+    if (const auto single = pastedText(text)) {
+        if (*single == text) {
+            paste();  // with QLineEdit's own undo step
+        } else {
+            insert(*single);
+        }
     }
 }
 
@@ -215,7 +276,8 @@ void FieldEdit::keyPressEvent(QKeyEvent* event) {
     const bool pasteKey =
         event->matches(QKeySequence::Paste) ||
         (event->key() == Qt::Key_Insert && event->modifiers() == Qt::ShiftModifier);
-    if (pasteKey && pasteBlockFrom(QClipboard::Clipboard)) {
+    if (pasteKey && !isReadOnly()) {
+        pasteOrInsert();
         event->accept();
         return;
     }
@@ -227,9 +289,14 @@ void FieldEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void FieldEdit::mouseReleaseEvent(QMouseEvent* event) {
-    // The middle button pastes the X11 selection where there is one.
-    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() &&
-        pasteBlockFrom(QClipboard::Selection)) {
+    // The middle button pastes the X11 selection where there is one, as
+    // QLineEdit does: in place of the selection's mark, at the cursor.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (event->button() == Qt::MiddleButton && clipboard->supportsSelection() && !isReadOnly()) {
+        if (const auto single = pastedText(clipboard->text(QClipboard::Selection))) {
+            deselect();
+            insert(*single);
+        }
         event->accept();
         return;
     }
@@ -238,7 +305,12 @@ void FieldEdit::mouseReleaseEvent(QMouseEvent* event) {
 
 void FieldEdit::dropEvent(QDropEvent* event) {
     const QMimeData* data = event->mimeData();
-    if (data->hasText() && pasteBlock(data->text())) {
+    if (!data->hasText() || isReadOnly()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    const std::optional<QString> single = pastedText(data->text());
+    if (!single) {
         // The drop cursor goes, as when the drag leaves; a copy, so that a
         // drag from a field never loses its text.
         QDragLeaveEvent leave;
@@ -247,7 +319,18 @@ void FieldEdit::dropEvent(QDropEvent* event) {
         event->accept();
         return;
     }
-    QLineEdit::dropEvent(event);
+    if (*single == data->text()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    // The same drop, of the text without its line break.
+    QMimeData shortened;
+    shortened.setText(*single);
+    QDropEvent drop(event->position(), event->possibleActions(), &shortened, event->buttons(),
+                    event->modifiers());
+    QLineEdit::dropEvent(&drop);
+    event->setDropAction(drop.dropAction());
+    event->setAccepted(drop.isAccepted());
 }
 
 void FieldEdit::openContextMenu() {

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QStyleOptionFrame>
+#include <optional>
 
 #include "app/qt/field_painting.h"
 #include "form/form.h"
@@ -30,6 +31,9 @@ public:
     [[nodiscard]] virtual bool canUndoBlockPaste() const = 0;
     // Adds the window's own entries to the field's context menu.
     virtual void addMenuEntries(FieldId id, QMenu* menu) = 0;
+    // What the window reads of the field's text when it reads only part of
+    // it ("Read as 1"); empty when it reads the whole text.
+    [[nodiscard]] virtual QString readingNote(FieldId id) const = 0;
 
 protected:
     FieldHost() = default;
@@ -46,21 +50,28 @@ public:
 
     [[nodiscard]] FieldId id() const { return m_id; }
 
-    // Selects `length` characters from `start`, or up to the end when shorter.
+    // Selects `length` characters from `start`, or up to the end when
+    // shorter, with the cursor at `start`.
     void selectRange(int start, int length);
     // Gives the field the keyboard focus, raising gotFocus before it returns
     // even while the window is inactive (just after a message box has gone),
     // so that a selection made afterwards is the one that stays.
     void takeFocus();
 
-    // What the field draws: its text while it has the focus, otherwise the
-    // text fitted to the inside of its frame.
+    // What the field draws: the text fitted to the inside of its frame,
+    // also while a read-only field has the focus with its whole text
+    // selected; the text itself while it is edited or partly selected.
     [[nodiscard]] QString shownText() const;
     // Whether what it draws leaves part of its text unseen.
     [[nodiscard]] bool textHidden() const;
-    // A more precise value behind the text, which the tooltip adds below
-    // it; empty for none.
-    void setPreciseText(const QString& text) { m_preciseText = text; }
+    // A more precise value behind the text; empty for none.
+    void setPreciseText(const QString& text);
+    // What the field says of its value beyond its text: the precise value
+    // behind a result, or what the window reads of an input it reads only
+    // in part. The tooltip adds it below the text; a screen reader gets it
+    // as the description (a result's description is at least its text).
+    [[nodiscard]] QString valueNote() const;
+    [[nodiscard]] bool hasReadingNote() const { return !m_readingNote.isEmpty(); }
     // A decimal drawn rounded to fit, and marked, in place of a text too
     // wide for the field (a long fraction); empty for none.
     void setFallbackText(const QString& text);
@@ -84,18 +95,24 @@ protected:
 private:
     [[nodiscard]] QStyleOptionFrame frameOption() const;
     [[nodiscard]] ShownText fitted() const;
-    // Offers a pasted text to the window as a block; true when it took it.
-    bool pasteBlock(const QString& text);
-    bool pasteBlockFrom(QClipboard::Mode mode);
+    [[nodiscard]] bool drawsFitted() const;
+    // Offers a pasted text to the window as a block; when it is none, the
+    // single text to insert: without a final line break, as a
+    // spreadsheet's one copied cell ends.
+    std::optional<QString> pastedText(const QString& text);
     // Paste and Undo, as the keys and the context menu run them.
     void pasteOrInsert();
     void undoPasteOrEdit();
     void openContextMenu();
+    // Asks the window again what it reads of the text, and describes it.
+    void noteText();
+    void describe();
 
     FieldId m_id;
     FieldHost& m_host;
     QString m_preciseText;
     QString m_fallbackText;
+    QString m_readingNote;
     // Whether the logic last saw the focus arrive here and not leave. A
     // focus that comes back to such a field with the window's activation is
     // no arrival; one that reaches another field that way is (the window's

@@ -17,6 +17,8 @@ namespace {
 // digits, so that it never takes the place of one.
 constexpr int kMarkSize = 4;  // pixels along either edge
 const QColor kMarkColour(176, 0, 0);
+constexpr int kUnderlineHeight = 2;  // pixels
+const QColor kReadingMarkColour(224, 150, 0);
 
 }  // namespace
 
@@ -52,9 +54,17 @@ void PaintField(QPainter& painter, const QStyleOptionFrame& option, const QWidge
     const int lineHeight = area.height() - 2 * kVerticalMargin;
     const int top = area.top() + kVerticalMargin + (lineHeight - metrics.height() + 1) / 2;
     painter.setFont(widget->font());
-    painter.setPen(option.palette.color(QPalette::Text));
     painter.setClipRect(area);
-    painter.drawText(QPoint(x, top + metrics.ascent()), shown.text);
+    const QPoint baseline(x, top + metrics.ascent());
+    if (option.state & QStyle::State_HasFocus && !shown.text.isEmpty()) {
+        // Focused, its whole text is selected: what is drawn is highlighted.
+        painter.fillRect(QRect(x, top, advance, metrics.height()),
+                         option.palette.color(QPalette::Highlight));
+        painter.setPen(option.palette.color(QPalette::HighlightedText));
+    } else {
+        painter.setPen(option.palette.color(QPalette::Text));
+    }
+    painter.drawText(baseline, shown.text);
 
     if (shown.marked) {
         const QPoint corner = area.topLeft();
@@ -64,6 +74,12 @@ void PaintField(QPainter& painter, const QStyleOptionFrame& option, const QWidge
         painter.setBrush(kMarkColour);
         painter.drawPolygon(triangle);
     }
+}
+
+void PaintReadingMark(QPainter& painter, const QRect& area) {
+    painter.fillRect(
+        QRect(area.left(), area.bottom() + 1 - kUnderlineHeight, area.width(), kUnderlineHeight),
+        kReadingMarkColour);
 }
 
 }  // namespace velmora

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
@@ -17,6 +18,7 @@
 #include <exception>
 #include <limits>
 
+#include "app/qt/accessible_views.h"
 #include "app/qt/app_identity.h"
 #include "app/qt/field_edit.h"
 #include "app/qt/twips.h"
@@ -123,10 +125,12 @@ void QtForm::prepareApplication() {
     }
     InstallFontSubstitutes();
     SetDesktopIdentity();
+    InstallAccessibleViews();
 }
 
 QtForm::QtForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(ToQString(design::kCaption));
+    setAccessibleName(windowTitle());
     // Fixed client area; no maximise button. Where the window appears is the
     // window system's choice.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -167,6 +171,15 @@ void QtForm::buildFields() {
         colours.setColor(QPalette::Base,
                          entry.background ? ToQColor(*entry.background) : Qt::white);
         colours.setColor(QPalette::Text, Qt::black);
+        if (!entry.visible) {
+            // Working storage, never shown: plain texts, no widgets, so that
+            // nothing of it reaches the screen, the focus chain or a screen
+            // reader.
+            for (const int k : design::Members(entry.field)) {
+                workingText({entry.field, k}) = design::InitialText({entry.field, k});
+            }
+            continue;
+        }
         for (const int k : design::Members(entry.field)) {
             const FieldId id{entry.field, k};
             auto* edit = new FieldEdit(id, *this, this);
@@ -183,11 +196,6 @@ void QtForm::buildFields() {
                 edit->setText(ToQString(text));
             }
             edit->setAccessibleName(ToQString(design::AccessibleName(id)));
-            if (!entry.visible) {
-                // Working storage: never on screen, never in the focus chain.
-                edit->setFocusPolicy(Qt::NoFocus);
-                edit->hide();
-            }
             connect(edit, &FieldEdit::gotFocus, this, &QtForm::onGotFocus);
             connect(edit, &FieldEdit::lostFocus, this, &QtForm::onLostFocus);
             connect(edit, &FieldEdit::textEdited, this, &QtForm::onTextEdited);
@@ -200,9 +208,12 @@ void QtForm::buildButtons() {
     m_solve = new QPushButton(ToQString(solve.caption), this);
     m_solve->setGeometry(ToPixels(solve.rect));
     m_solve->setFont(ToQFont(solve.font));
-    // Neither default nor cancel button: Enter and Escape in a field leave it alone.
+    // Neither default nor cancel button: Enter and Escape in a field leave it
+    // alone. Enter on the button itself presses it, as Space does (see
+    // eventFilter).
     m_solve->setAutoDefault(false);
     m_solve->setDefault(false);
+    m_solve->installEventFilter(this);
     m_solve->setAccessibleName(m_solve->text());
     connect(m_solve, &QPushButton::clicked, this, &QtForm::onSolveClicked);
 
@@ -243,6 +254,9 @@ void QtForm::buildLabels() {
         label->setAlignment((entry.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setAutoFillBackground(false);  // the picture shows through
         label->setAccessibleName(label->text());
+        if (entry.names) {
+            label->setBuddy(field(*entry.names));  // the field's labelled-by relation
+        }
         m_labels[static_cast<std::size_t>(entry.number)] = label;
     }
 }
@@ -276,6 +290,16 @@ FieldEdit* QtForm::field(FieldId id) const {
     return m_fields[static_cast<std::size_t>(id.field)][design::MemberSlot(id)];
 }
 
+std::string& QtForm::workingText(FieldId id) {
+    return m_workingTexts[static_cast<std::size_t>(id.field)][design::MemberSlot(id)];
+}
+
+const std::string* QtForm::workingField(FieldId id) const {
+    const std::string& text =
+        m_workingTexts[static_cast<std::size_t>(id.field)][design::MemberSlot(id)];
+    return design::Of(id.field).visible ? nullptr : &text;
+}
+
 QRadioButton* QtForm::option(int index) const {
     return m_options[design::OptionSlot(index)];
 }
@@ -289,33 +313,49 @@ LineEnds QtForm::line(int number) const {
 }
 
 std::string QtForm::text(FieldId id) const {
+    if (const std::string* working = workingField(id)) {
+        return *working;
+    }
     return field(id)->text().toStdString();
 }
 
 void QtForm::setText(FieldId id, std::string_view text) {
+    if (workingField(id) != nullptr) {
+        workingText(id) = text;
+        return;
+    }
     field(id)->setText(ToQString(text));
 }
 
+// A working field has nothing to show, move, select or focus.
 void QtForm::setVisible(FieldId id, bool visible) {
-    field(id)->setVisible(visible);
+    if (FieldEdit* edit = field(id)) {
+        edit->setVisible(visible);
+    }
 }
 
 void QtForm::setLeft(FieldId id, int twips) {
-    FieldEdit* edit = field(id);
-    edit->move(Pixels(twips), edit->y());
+    if (FieldEdit* edit = field(id)) {
+        edit->move(Pixels(twips), edit->y());
+    }
 }
 
 void QtForm::setTop(FieldId id, int twips) {
-    FieldEdit* edit = field(id);
-    edit->move(edit->x(), Pixels(twips));
+    if (FieldEdit* edit = field(id)) {
+        edit->move(edit->x(), Pixels(twips));
+    }
 }
 
 void QtForm::select(FieldId id, int start, int length) {
-    field(id)->selectRange(start, length);
+    if (FieldEdit* edit = field(id)) {
+        edit->selectRange(start, length);
+    }
 }
 
 void QtForm::setFocus(FieldId id) {
-    field(id)->takeFocus();
+    if (FieldEdit* edit = field(id)) {
+        edit->takeFocus();
+    }
 }
 
 void QtForm::moveLabel(LabelId id, int left, int top) {
@@ -364,6 +404,18 @@ void QtForm::paintEvent(QPaintEvent* /*event*/) {
         painter.setPen(QPen(Qt::black, entry.width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawLine(Pixels(ends.x1), Pixels(ends.y1), Pixels(ends.x2), Pixels(ends.y2));
     }
+}
+
+bool QtForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_solve && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            m_solve->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void QtForm::onGotFocus(FieldId id) {
@@ -423,6 +475,11 @@ bool QtForm::undoBlockPaste() {
 
 bool QtForm::canUndoBlockPaste() const {
     return m_logic.CanUndoPaste();
+}
+
+QString QtForm::readingNote(FieldId id) const {
+    const std::optional<std::string> note = m_logic.ReadingNote(id);
+    return note ? ToQString(*note) : QString();
 }
 
 void QtForm::addMenuEntries(FieldId id, QMenu* menu) {

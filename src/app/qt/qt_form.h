@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <string>
 
 #include "app/frm_vl_main.h"
 #include "app/qt/field_edit.h"
@@ -59,6 +60,8 @@ public:
 
     // The controls, for tests and tools. Asking for a member an array does
     // not have throws std::out_of_range, as every Form operation on one does.
+    // The never-shown working fields (txtDetRow, txtDetCol) are texts
+    // only, reached through the Form operations: no control (nullptr).
     [[nodiscard]] FieldEdit* field(FieldId id) const;
     [[nodiscard]] QPushButton* solveButton() const { return m_solve; }
     [[nodiscard]] QRadioButton* option(int index) const;
@@ -69,6 +72,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter on the focused Solve button.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Connected to the controls' signals.
@@ -84,6 +89,11 @@ private:
     bool undoBlockPaste() override;
     [[nodiscard]] bool canUndoBlockPaste() const override;
     void addMenuEntries(FieldId id, QMenu* menu) override;
+    [[nodiscard]] QString readingNote(FieldId id) const override;
+
+    // The text of a never-shown working field; nullptr for any other field.
+    [[nodiscard]] const std::string* workingField(FieldId id) const;
+    [[nodiscard]] std::string& workingText(FieldId id);
 
     void buildFields();
     void buildButtons();
@@ -95,6 +105,7 @@ private:
     void run(Handler&& handler);
 
     std::array<std::array<FieldEdit*, design::kMemberSlots>, design::kFieldKinds> m_fields{};
+    std::array<std::array<std::string, design::kMemberSlots>, design::kFieldKinds> m_workingTexts{};
     std::array<QLabel*, design::kLabelSlots> m_labels{};
     std::array<LineEnds, design::kLineSlots> m_lines{};  // twips
     std::array<QRadioButton*, design::kOptionSlots> m_options{};
