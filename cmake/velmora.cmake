@@ -1,8 +1,11 @@
 # Build helpers shared by every target of the project.
 
 # Strict warnings for one of our own targets; errors with VELMORA_WERROR.
+# Conversions that may change a value, shadowed names and C casts are
+# flagged too, as the best-kept numeric libraries build their tests.
 function(velmora_warnings target)
-    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic
+        -Wconversion -Wsign-conversion -Wshadow -Wold-style-cast)
     if(VELMORA_WERROR)
         target_compile_options(${target} PRIVATE -Werror)
     endif()

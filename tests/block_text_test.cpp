@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Ragged rows and tokens that are no numbers stay as written.
         ParseCase{"Ragged", "1\t2\t3\n4\n5\t6", TextBlock{{"1", "2", "3"}, {"4"}, {"5", "6"}}},
         ParseCase{"BadToken", "1 x\n2 3", TextBlock{{"1", "x"}, {"2", "3"}}}),
-    [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<ParseCase>& row) { return std::string(row.param.name); });
 
 TEST(WithoutFinalLineBreak, RemovesOneLineBreakAtTheEnd) {
     const std::pair<std::string_view, std::string_view> cases[] = {

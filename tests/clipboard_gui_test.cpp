@@ -296,8 +296,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, PasteWays,
                          testing::Combine(testing::ValuesIn(kPastes),
                                           testing::Values(Way::ctrlV, Way::shiftInsert, Way::menu,
                                                           Way::drop, Way::middleButton)),
-                         [](const auto& info) {
-                             return std::get<0>(info.param).name + WayName(std::get<1>(info.param));
+                         [](const auto& row) {
+                             return std::get<0>(row.param).name + WayName(std::get<1>(row.param));
                          });
 
 TEST_F(Clipboard, ABadTokenIsRefusedAtTheNextSolve) {

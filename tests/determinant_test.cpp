@@ -131,7 +131,7 @@ TEST_P(DeterminantCase, ReadsOnlyTheTopLeftBlock) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Determinant, DeterminantCase, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<Case>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<Case>& row) { return row.param.name; });
 
 struct OverflowCase {
     const char* name;
@@ -182,8 +182,8 @@ TEST_P(DeterminantOverflow, RaisesInsteadOfReturningANonFiniteValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Determinant, DeterminantOverflow, testing::ValuesIn(kOverflowCases),
-                         [](const testing::TestParamInfo<OverflowCase>& info) {
-                             return info.param.name;
+                         [](const testing::TestParamInfo<OverflowCase>& row) {
+                             return row.param.name;
                          });
 
 TEST(Determinant, UnderflowIsNotAnError) {

@@ -120,8 +120,8 @@ TEST_P(MinorsGrid, ShowsTheGridAndHandsBackTheDeterminant) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Minors, MinorsGrid, testing::ValuesIn(kGridCases),
-                         [](const testing::TestParamInfo<GridCase>& info) {
-                             return info.param.name;
+                         [](const testing::TestParamInfo<GridCase>& row) {
+                             return row.param.name;
                          });
 
 TEST(Minors, ThreeByThreeRowAndColumnBoxes) {

@@ -154,7 +154,7 @@ INSTANTIATE_TEST_SUITE_P(Blocks, Paste, testing::Values(
     PasteCase{"DecimalComma", 3, txtY(1), "1,5\n", false, 3, {}},
     PasteCase{"IntoTheDimension", 3, txtMatSize, "4\t5", false, 3, {}},
     PasteCase{"IntoAResult", 3, txtIM(11), "4\t5", false, 3, {}}),
-    [](const testing::TestParamInfo<PasteCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<PasteCase>& row) { return std::string(row.param.name); });
 // clang-format on
 
 TEST(PasteUndo, PutsBackTheCellsAndTheDimension) {

@@ -86,7 +86,7 @@ void SolveAndJudge(int n, int option, std::mt19937_64& random, Census& census) {
     ASSERT_EQ(form.field(txtDeterminant).text, NumberTextOf(det));
     // The grid, spot-checked in one row per system (36 sub-determinants of
     // a 6 x 6 matrix by elimination each would dominate the run).
-    const std::size_t row = census.regular % size;
+    const std::size_t row = static_cast<std::size_t>(census.regular) % size;
     for (std::size_t c = 0; c < size; ++c) {
         const mpq_class d = n == 1 ? mpq_class(1) : ExactDeterminantOf(Without(a, row, c));
         const mpq_class shown = option == 0 ? d : ((row + c) % 2 == 0 ? 1 : -1) * d * a[row][c];

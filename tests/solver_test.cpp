@@ -246,7 +246,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "0.5",
                   {"2.000", ".000", ".000", "1.000"},
                   {"2E+308", "1"}}),
-    [](const ::testing::TestParamInfo<SolveCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<SolveCase>& row) { return std::string(row.param.name); });
 
 // --- Zero determinant ------------------------------------------------------
 
@@ -296,9 +296,7 @@ INSTANTIATE_TEST_SUITE_P(
         SingularCase{"DecimalDependence",
                      {{"0.1", "0.2", "0.3"}, {"0.4", "0.5", "0.6"}, {"0.7", "0.8", "0.9"}}},
         SingularCase{"FarApartDependence", {{"1E150", "1E-150"}, {"1E300", "1"}}}),
-    [](const ::testing::TestParamInfo<SingularCase>& info) {
-        return std::string(info.param.name);
-    });
+    [](const ::testing::TestParamInfo<SingularCase>& row) { return std::string(row.param.name); });
 
 // --- Refused coefficients ---------------------------------------------------
 
@@ -353,7 +351,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"BelowRange", {{32, "1E-400"}}, 3, 2, true},
                       // Row by row: (1, 3) comes before (2, 1).
                       RefusedCase{"RowByRow", {{21, "x"}, {13, "y"}}, 1, 3}),
-    [](const ::testing::TestParamInfo<RefusedCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<RefusedCase>& row) { return std::string(row.param.name); });
 
 // --- A right-hand side beyond the double range -----------------------------
 

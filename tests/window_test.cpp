@@ -214,12 +214,12 @@ INSTANTIATE_TEST_SUITE_P(EveryDimension, LayoutByDimension,
                                                    5760, 5880, 6480, 6600, 5280, 1260, 5640},
                                          LayoutRow{6, 3120, 6720, 3000, 6120, 2760, 6000, 5880,
                                                    6600, 6720, 7320, 7440, 6120, 1440, 6480}),
-                         [](const testing::TestParamInfo<LayoutRow>& info) {
+                         [](const testing::TestParamInfo<LayoutRow>& row) {
                              // Appended rather than "N" + to_string(n): GCC 12
                              // at -O3 reports a false overlap (-Wrestrict) in
                              // the inlined prepend.
                              std::string name = "N";
-                             name += std::to_string(info.param.n);
+                             name += std::to_string(row.param.n);
                              return name;
                          });
 

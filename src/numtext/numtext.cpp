@@ -379,13 +379,13 @@ std::int16_t ReadDimension(std::string_view text) {
         // it (1E-400), otherwise too large, or too small when it has a minus
         // sign ("-1E400"). Literals have no sign.
         const std::size_t first = text.find_first_not_of(" \t");
-        const std::string_view number =
+        const std::string_view typed =
             text.substr(first, text.find_last_not_of(" \t") - first + 1);
-        if (number.front() != '&' && RoughExponent(number) < 0) {
+        if (typed.front() != '&' && RoughExponent(typed) < 0) {
             return 0;
         }
-        throw DimensionError(number.front() == '-' ? DimensionError::Kind::tooSmall
-                                                   : DimensionError::Kind::tooLarge);
+        throw DimensionError(typed.front() == '-' ? DimensionError::Kind::tooSmall
+                                                  : DimensionError::Kind::tooLarge);
     }
     if (!number.ok()) {
         throw DimensionError(DimensionError::Kind::notANumber);

@@ -304,12 +304,12 @@ void FieldEdit::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void FieldEdit::dropEvent(QDropEvent* event) {
-    const QMimeData* data = event->mimeData();
-    if (!data->hasText() || isReadOnly()) {
+    const QMimeData* mime = event->mimeData();
+    if (!mime->hasText() || isReadOnly()) {
         QLineEdit::dropEvent(event);
         return;
     }
-    const std::optional<QString> single = pastedText(data->text());
+    const std::optional<QString> single = pastedText(mime->text());
     if (!single) {
         // The drop cursor goes, as when the drag leaves; a copy, so that a
         // drag from a field never loses its text.
@@ -319,7 +319,7 @@ void FieldEdit::dropEvent(QDropEvent* event) {
         event->accept();
         return;
     }
-    if (*single == data->text()) {
+    if (*single == mime->text()) {
         QLineEdit::dropEvent(event);
         return;
     }
