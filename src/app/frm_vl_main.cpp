@@ -36,7 +36,7 @@ void frmVLMain::InitForm() {
 
 void frmVLMain::LayoutMatrix() {
     // Callers have checked the text: it reads as a whole number from 1 to 6.
-    m_n = ReadDimension(m_form.text(txtMatSize));
+    m_n = ReadDimension(m_form.text(txtMatSize)).value;
     const int missing = Matrix::kMaxSize - m_n;
     const int dx = -kColumnPitch * missing;
     const int dy = -kRowPitch * missing;
@@ -82,22 +82,15 @@ void frmVLMain::LayoutMatrix() {
 }
 
 bool frmVLMain::AcceptDimension() {
-    bool tooLarge = false;
-    bool unusable = false;
-    try {
-        const std::int16_t m = ReadDimension(m_form.text(txtMatSize));
-        tooLarge = m > Matrix::kMaxSize;
-        unusable = m < 1;
-    } catch (const DimensionError& e) {
-        tooLarge = e.kind() == DimensionError::Kind::tooLarge;
-        unusable = !tooLarge;
-    }
+    const Dimension m = ReadDimension(m_form.text(txtMatSize));
+    const bool tooLarge =
+        m.ec == DimensionError::tooLarge || (m.ok() && m.value > Matrix::kMaxSize);
     if (tooLarge) {
         m_form.showMessage(messages::kDimensionTooLarge);
         m_form.setText(txtMatSize, WholeNumberText(Matrix::kMaxSize));
         return false;
     }
-    if (unusable) {
+    if (!m.ok() || m.value < 1) {
         m_form.showMessage(messages::kDimensionUnusable);
         m_form.setText(txtMatSize, WholeNumberText(m_n));
         return false;

@@ -10,8 +10,6 @@
 #include <system_error>
 #include <utility>
 
-#include "numtext/arithmetic_overflow.h"
-
 namespace velmora {
 
 namespace {
@@ -355,49 +353,30 @@ PartsReading ReadPartsLenient(std::string_view text) {
     return Parts(FindLenient(text, blankFree), Range::doubles);
 }
 
-namespace {
-const char* DimensionMessage(DimensionError::Kind kind) {
-    switch (kind) {
-        case DimensionError::Kind::notANumber:
-            return "dimension: not a number";
-        case DimensionError::Kind::tooLarge:
-            return "dimension: above 32767";
-        case DimensionError::Kind::tooSmall:
-            return "dimension: below -32768";
-    }
-    return "dimension";
-}
-}  // namespace
-
-DimensionError::DimensionError(Kind kind)
-    : std::runtime_error(DimensionMessage(kind)), m_kind(kind) {}
-
-std::int16_t ReadDimension(std::string_view text) {
+Dimension ReadDimension(std::string_view text) noexcept {
     const StrictNumber number = ReadNumberStrict(text);
     if (number.ec == ReadError::outOfRange) {
         // A well-formed number beyond the double range: 0 when it is below
         // it (1E-400), otherwise too large, or too small when it has a minus
         // sign ("-1E400"). Literals have no sign.
         const std::size_t first = text.find_first_not_of(" \t");
-        const std::string_view typed =
-            text.substr(first, text.find_last_not_of(" \t") - first + 1);
+        const std::string_view typed = text.substr(first, text.find_last_not_of(" \t") - first + 1);
         if (typed.front() != '&' && RoughExponent(typed) < 0) {
-            return 0;
+            return {0, DimensionError::none};
         }
-        throw DimensionError(typed.front() == '-' ? DimensionError::Kind::tooSmall
-                                                  : DimensionError::Kind::tooLarge);
+        return {0, typed.front() == '-' ? DimensionError::tooSmall : DimensionError::tooLarge};
     }
     if (!number.ok()) {
-        throw DimensionError(DimensionError::Kind::notANumber);
+        return {0, DimensionError::notANumber};
     }
     const double rounded = RoundHalfEven(number.value);
     if (rounded > std::numeric_limits<std::int16_t>::max()) {
-        throw DimensionError(DimensionError::Kind::tooLarge);
+        return {0, DimensionError::tooLarge};
     }
     if (rounded < std::numeric_limits<std::int16_t>::min()) {
-        throw DimensionError(DimensionError::Kind::tooSmall);
+        return {0, DimensionError::tooSmall};
     }
-    return static_cast<std::int16_t>(rounded);
+    return {static_cast<std::int16_t>(rounded), DimensionError::none};
 }
 
 std::string NumberText(double x) {

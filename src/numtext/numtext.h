@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -90,25 +89,26 @@ enum class Range { doubles, unlimited };
 [[nodiscard]] PartsReading ReadPartsStrict(std::string_view text, Range range = Range::doubles);
 [[nodiscard]] PartsReading ReadPartsLenient(std::string_view text);
 
-class DimensionError : public std::runtime_error {
-public:
-    enum class Kind {
-        notANumber,  // the strict reader refused the text
-        tooLarge,    // a number above 32767 after rounding
-        tooSmall,    // a number below -32768 after rounding
-    };
-    explicit DimensionError(Kind kind);
-    [[nodiscard]] Kind kind() const noexcept { return m_kind; }
-
-private:
-    Kind m_kind;
+// Why a dimension text cannot be read.
+enum class DimensionError {
+    none,
+    notANumber,  // the strict reader refused the text
+    tooLarge,    // a number above 32767 after rounding
+    tooSmall,    // a number below -32768 after rounding
 };
 
-// Reads the text strictly and rounds half to even. Throws DimensionError:
-// tooLarge / tooSmall beyond the 16-bit range (also for a number beyond the
-// double range, such as 1E400 or -1E400), notANumber for any other text the
-// strict reader refuses.
-[[nodiscard]] std::int16_t ReadDimension(std::string_view text);
+struct Dimension {
+    std::int16_t value = 0;
+    DimensionError ec = DimensionError::none;
+
+    [[nodiscard]] bool ok() const noexcept { return ec == DimensionError::none; }
+};
+
+// Reads the text strictly and rounds half to even. tooLarge / tooSmall beyond
+// the 16-bit range (also for a number above the double range, such as 1E400
+// or -1E400; one below it, such as 1E-400, rounds to 0), notANumber for any
+// other text the strict reader refuses.
+[[nodiscard]] Dimension ReadDimension(std::string_view text) noexcept;
 
 // General text, as C's "%.15G": 15 significant digits, plain for decimal
 // exponents -4..14 of the rounded value, otherwise mantissa, 'E', sign and at

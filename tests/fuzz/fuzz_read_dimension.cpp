@@ -11,7 +11,7 @@
 #include "numtext/numtext.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using Kind = velmora::DimensionError::Kind;
+    using velmora::DimensionError;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const velmora::StrictNumber number = velmora::ReadNumberStrict(text);
     const double rounded = number.ok() ? velmora::RoundHalfEven(number.value) : 0.0;
@@ -19,28 +19,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool literal = first != std::string_view::npos && text[first] == '&';
     const bool belowRange = number.ec == velmora::ReadError::outOfRange && !literal &&
                             std::strtod(std::string(text).c_str(), nullptr) == 0.0;
-    try {
-        const std::int16_t dimension = velmora::ReadDimension(text);
-        if (belowRange ? dimension != 0 : (!number.ok() || rounded != dimension)) {
-            __builtin_trap();
-        }
-    } catch (const velmora::DimensionError& error) {
-        Kind expected = Kind::notANumber;
-        if (belowRange) {
-            __builtin_trap();  // it reads 0
-        } else if (number.ec == velmora::ReadError::outOfRange) {
-            const bool negative = first != std::string_view::npos && text[first] == '-';
-            expected = negative ? Kind::tooSmall : Kind::tooLarge;
-        } else if (number.ok() && rounded > 32767.0) {
-            expected = Kind::tooLarge;
-        } else if (number.ok() && rounded < -32768.0) {
-            expected = Kind::tooSmall;
-        } else if (number.ok()) {
-            __builtin_trap();  // an error for a dimension in range
-        }
-        if (error.kind() != expected) {
-            __builtin_trap();
-        }
+    DimensionError expected = DimensionError::none;
+    if (belowRange) {
+        expected = DimensionError::none;  // it reads 0
+    } else if (number.ec == velmora::ReadError::outOfRange) {
+        const bool negative = first != std::string_view::npos && text[first] == '-';
+        expected = negative ? DimensionError::tooSmall : DimensionError::tooLarge;
+    } else if (!number.ok()) {
+        expected = DimensionError::notANumber;
+    } else if (rounded > 32767.0) {
+        expected = DimensionError::tooLarge;
+    } else if (rounded < -32768.0) {
+        expected = DimensionError::tooSmall;
+    }
+    const velmora::Dimension dimension = velmora::ReadDimension(text);
+    if (dimension.ec != expected ||
+        (dimension.ok() && dimension.value != (belowRange ? 0.0 : rounded))) {
+        __builtin_trap();
     }
     return 0;
 }
