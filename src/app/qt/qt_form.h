@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <exception>
 #include <string>
 
 #include "app/frm_vl_main.h"
@@ -115,5 +116,15 @@ private:
     QPixmap m_background;
     frmVLMain m_logic{*this};
 };
+
+template <typename Handler>
+void QtForm::run(Handler&& handler) {
+    try {
+        handler();
+    } catch (const std::exception& e) {
+        // The logic reports what it foresees itself; this is the last resort.
+        showMessage(std::string("Unexpected error: ") + e.what(), design::kCaption);
+    }
+}
 
 }  // namespace velmora
