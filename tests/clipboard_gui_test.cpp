@@ -2,6 +2,7 @@
 // paste, and copying the grids out through the fields' context menus.
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
@@ -423,6 +424,68 @@ TEST_F(Clipboard, TheInverseCopiesAtFullPrecisionUntilTheResultsAreReset) {
     EXPECT_EQ(copied(txtIM(11), entry), std::nullopt);
     focus(form().solveButton());
     EXPECT_EQ(ToolTipOf(edit(txtIM(12))), "");
+}
+
+// The Fractions box, by the mouse and by the keyboard: every result field
+// shows its reduced fraction, a fraction too wide for its cell is drawn as
+// its decimal and marked, the tooltip and the copies agree with the cells.
+TEST_F(Clipboard, FractionsShowCopyAndTellTheExactValues) {
+    focus(edit(txtMat(11)));
+    PasteInto(edit(txtMat(11)), Way::ctrlV, "0.1\t0.2\t0.3\t1\n0.4\t0.5\t0.6\t2\n0.7\t0.8\t1\t3");
+    solve();
+    const QString entry = QStringLiteral("Copy as Fractions");
+    EXPECT_EQ(copied(txtSol(1), entry), "-10/3\n20/3\n0");
+    EXPECT_EQ(copied(txtIM(11), entry), "-20/3\t-40/3\t10\n-20/3\t110/3\t-20\n10\t-20\t10");
+    EXPECT_EQ(copied(txtMinMat(11), entry),
+              "1/50\t-1/50\t-3/100\n-1/25\t-11/100\t-3/50\n-3/100\t-3/50\t-3/100");
+    EXPECT_EQ(copied(txtMat(11), entry), std::nullopt);  // no result grid
+    focus(form().solveButton());
+    EXPECT_EQ(ToolTipOf(edit(txtSol(1))), "-3.33333333333333\nexactly -10/3");
+
+    QCheckBox* box = form().fractionsBox();
+    EXPECT_EQ(box->accessibleName(), "Fractions");
+    EXPECT_FALSE(box->isChecked());
+    click(box);
+    ASSERT_TRUE(box->isChecked());
+    EXPECT_EQ(form().text(txtDeterminant), "-3/1000");
+    EXPECT_EQ(form().text(txtIM(12)), "-40/3");
+    EXPECT_EQ(form().text(txtSol(2)), "20/3");
+    EXPECT_EQ(edit(txtSol(2))->shownText(), "20/3");
+    // What a cell shows is what Copy Matrix gives.
+    EXPECT_EQ(copied(txtSol(1)), "-10/3\n20/3\n0");
+    focus(form().solveButton());
+    EXPECT_EQ(ToolTipOf(edit(txtSol(1))), "-10/3\n-3.33333333333333");
+
+    // The keyboard unchecks it again: the decimals come back.
+    focus(box);
+    QTest::keyClick(box, Qt::Key_Space);
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_EQ(form().text(txtSol(1)), "-3.33333333333333");
+    EXPECT_EQ(form().text(txtIM(12)), "-13.333");
+    EXPECT_EQ(form().text(txtDeterminant), "-0.003");
+}
+
+// A long fraction in a narrow cell is drawn as its decimal, rounded and
+// marked; the field's text, its tooltip and its copy stay the fraction.
+TEST_F(Clipboard, AFractionTooWideShowsItsDecimal) {
+    enterDimension("2");
+    focus(edit(txtMat(11)));
+    PasteInto(edit(txtMat(11)), Way::ctrlV, "3.7\t1.3\t1\n2.9\t7.1\t0.3");
+    solve();
+    click(form().fractionsBox());
+    focus(form().solveButton());
+    FieldEdit* x2 = edit(txtSol(2));
+    EXPECT_EQ(form().text(txtSol(2)), "-179/2250");
+    EXPECT_TRUE(x2->textHidden());
+    // -179/2250 = -0.0795555...: the drawn decimal reads as that value.
+    const QString shown = x2->shownText();
+    bool number = false;
+    const double value = shown.toDouble(&number);
+    ASSERT_TRUE(number) << shown.toStdString();
+    EXPECT_LT(shown.size(), QStringLiteral("-179/2250").size());
+    EXPECT_NEAR(value, -179.0 / 2250.0, 0.0005);
+    EXPECT_EQ(ToolTipOf(x2), "-179/2250\n-0.0795555555555556");
+    EXPECT_EQ(copied(txtSol(1)), "671/2250\n-179/2250");
 }
 
 // Every grid copied after a Solve; its coefficients pasted into a fresh

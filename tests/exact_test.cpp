@@ -218,11 +218,28 @@ TEST(RationalText, BeyondTheDoubleRangeIsWrittenAsItIs) {
               "1" + std::string(40, '0') + ".000");
 }
 
-TEST(RationalText, IsExactTextComparesTheExactValues) {
-    EXPECT_TRUE(IsExactText(FromFraction("-3/1000"), "-0.003"));
-    EXPECT_TRUE(IsExactText(FromFraction("1/2"), ".500"));
-    EXPECT_FALSE(IsExactText(FromFraction("1/3"), "0.333333333333333"));
-    EXPECT_FALSE(IsExactText(FromFraction("1/3"), "1/3"));  // no decimal
+TEST(RationalText, SaysWhetherNothingWasRoundedAway) {
+    const struct {
+        const char* value;
+        bool exact;
+    } rows[] = {
+        {"-3/1000", true},
+        {"1/2", true},
+        {"1/3", false},
+        {"0", true},
+        {"123456789012345", true},
+        {"1234567890123456", false},
+        {"1234567890123450", true},
+        {"1/1125899906842624", false},
+        {"1/512", true},
+        {"-7/16", true},
+    };
+    for (const auto& row : rows) {
+        const RoundedText rounded = RoundedNumberText(FromFraction(row.value));
+        EXPECT_EQ(rounded.exact, row.exact) << row.value;
+        EXPECT_EQ(rounded.exact, ExactDecimal(rounded.text) == Mpq(FromFraction(row.value)))
+            << row.value;
+    }
 }
 
 TEST(RationalText, RandomRationalsAgainstLongDivision) {
@@ -246,7 +263,9 @@ TEST(RationalText, RandomRationalsAgainstLongDivision) {
             i % 4 == 0 ? "2E" + std::to_string(shift(random) / 20) : randomInteger();
         const Rational x = (i % 2 == 0 ? FromText(num) : -FromText(num)) / FromText(den);
         const mpq_class q = Mpq(x);
-        ExpectNumberText(q, NumberText(x));
+        const RoundedText rounded = RoundedNumberText(x);
+        ExpectNumberText(q, rounded.text);
+        EXPECT_EQ(rounded.exact, ExactDecimal(rounded.text) == q) << q.get_str();
         // Three decimals: round(|q| * 1000) by the same long division.
         const mpq_class thousandths = abs(q) * 1000;
         mpz_class k = thousandths.get_num() / thousandths.get_den();

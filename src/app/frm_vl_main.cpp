@@ -144,45 +144,52 @@ void frmVLMain::chkFractions_Click(bool checked) {
 
 void frmVLMain::ShowResults() {
     if (m_results.determinant) {
-        ShowResult(txtDeterminant, *m_results.determinant, NumberText(*m_results.determinant));
+        ShowResult(txtDeterminant, *m_results.determinant);
     }
     for (int r = 1; r <= m_results.grid.rows(); ++r) {
         for (int c = 1; c <= m_results.grid.cols(); ++c) {
             const Rational& value = m_results.grid(r, c);
-            ShowResult(txtMinMat(10 * r + c), value, NumberText(value));
+            ShowResult(txtMinMat(10 * r + c), value);
         }
     }
     if (m_results.inverse) {
         for (int r = 1; r <= m_results.inverse->rows(); ++r) {
             for (int c = 1; c <= m_results.inverse->cols(); ++c) {
                 const Rational& value = (*m_results.inverse)(r, c);
-                ShowResult(txtIM(10 * r + c), value, ThreeDecimals(value));
+                ShowResult(txtIM(10 * r + c), value);
             }
         }
     }
     if (m_results.solution) {
         for (int r = 1; r <= m_results.solution->size(); ++r) {
             const Rational& value = (*m_results.solution)(r);
-            ShowResult(txtSol(r), value, NumberText(value));
+            ShowResult(txtSol(r), value);
         }
     }
 }
 
-void frmVLMain::ShowResult(FieldId id, const Rational& value, const std::string& decimal) {
+void frmVLMain::ShowResult(FieldId id, const Rational& value) {
     // The note gives the value at full precision (15 digits) and, where that
     // is not exact, the fraction; nothing when the text says it all.
-    const std::string fraction = FractionText(value);
-    const std::string precise = NumberText(value);
-    const std::string text = m_fractions ? fraction : decimal;
+    const RoundedText rounded = RoundedNumberText(value);
+    const std::string& precise = rounded.text;
+    if (m_fractions) {
+        const std::string fraction = FractionText(value);
+        m_form.setText(id, fraction);
+        m_form.setNote(id, fraction != precise ? precise : "", precise);
+        return;
+    }
+    // The inverse shows three decimals, every other result its 15 digits.
+    const std::string decimal = id.field == Field::txtIM ? ThreeDecimals(value) : precise;
     std::string note;
-    if (m_fractions ? fraction != precise : decimal != precise || !IsExactText(value, precise)) {
+    if (decimal != precise || !rounded.exact) {
         note = precise;
     }
-    if (!m_fractions && !IsExactText(value, precise)) {
-        note += "\n" + std::string(messages::kExactly) + fraction;
+    if (!rounded.exact) {
+        note += "\n" + std::string(messages::kExactly) + FractionText(value);
     }
-    m_form.setText(id, text);
-    m_form.setNote(id, note, m_fractions ? precise : "");
+    m_form.setText(id, decimal);
+    m_form.setNote(id, note, "");
 }
 
 bool frmVLMain::PasteBlock(FieldId id, std::string_view text) {

@@ -31,6 +31,15 @@ bool NonZeroPivot(IntegerRows& m, std::size_t k, int& sign) {
     return false;
 }
 
+// One step of fraction-free elimination, in place and without temporaries:
+// x = (x * pivot - left * above) / previous, the division exact.
+void Eliminate(mpz_class& x, const mpz_class& pivot, const mpz_class& left, const mpz_class& above,
+               const mpz_class& previous) {
+    mpz_mul(x.get_mpz_t(), x.get_mpz_t(), pivot.get_mpz_t());
+    mpz_submul(x.get_mpz_t(), left.get_mpz_t(), above.get_mpz_t());
+    mpz_divexact(x.get_mpz_t(), x.get_mpz_t(), previous.get_mpz_t());
+}
+
 // Fraction-free (Bareiss) elimination of a square integer matrix, exchanging
 // rows at a zero pivot: every intermediate value is a minor of the matrix,
 // so every division is exact.
@@ -47,9 +56,7 @@ mpz_class BareissDeterminant(IntegerRows m) {
         }
         for (std::size_t i = k + 1; i < n; ++i) {
             for (std::size_t j = k + 1; j < n; ++j) {
-                mpz_class& x = m[i][j];
-                x = x * m[k][k] - m[i][k] * m[k][j];
-                mpz_divexact(x.get_mpz_t(), x.get_mpz_t(), previous.get_mpz_t());
+                Eliminate(m[i][j], m[k][k], m[i][k], m[k][j], previous);
             }
         }
         previous = m[k][k];
@@ -98,9 +105,7 @@ int AdjugateElimination(IntegerRows& m) {
                 if (j == k) {
                     continue;
                 }
-                mpz_class& x = m[i][j];
-                x = x * pivot - m[i][k] * m[k][j];
-                mpz_divexact(x.get_mpz_t(), x.get_mpz_t(), previous.get_mpz_t());
+                Eliminate(m[i][j], pivot, m[i][k], m[k][j], previous);
             }
             m[i][k] = 0;
         }

@@ -29,13 +29,23 @@ Rational::~Rational() = default;
 namespace {
 
 mpz_class PowerOfTen(std::uint64_t exponent) {
+    constexpr std::uint64_t kLargestSmall = 19;  // 10^19 still fits 64 bits
+    if (exponent <= kLargestSmall) {
+        std::uint64_t power = 1;
+        for (std::uint64_t i = 0; i < exponent; ++i) {
+            power *= 10;
+        }
+        mpz_class small;
+        mpz_set_ui(small.get_mpz_t(), power);  // unsigned long is 64 bits here
+        return small;
+    }
     mpz_class power;
     mpz_ui_pow_ui(power.get_mpz_t(), 10, exponent);
     return power;
 }
 
 std::uint64_t Magnitude(std::int64_t e) {
-    return e < 0 ? static_cast<std::uint64_t>(-(e + 1)) + 1 : static_cast<std::uint64_t>(e);
+    return e < 0 ? 0 - static_cast<std::uint64_t>(e) : static_cast<std::uint64_t>(e);
 }
 
 }  // namespace
@@ -90,45 +100,70 @@ ExactReading Exactly(const PartsReading& reading) {
     return {Rational::FromParts(reading.parts), ReadError::none, reading.readInFull};
 }
 
-// round(a / b) for a >= 0, b > 0, an exact half going up (away from zero).
-mpz_class RoundedQuotient(const mpz_class& a, const mpz_class& b) {
-    mpz_class q = (2 * a + b) / (2 * b);
+// round(a / b) for a >= 0, b > 0, an exact half going up (away from zero),
+// and whether nothing was rounded away.
+mpz_class RoundedQuotient(const mpz_class& a, const mpz_class& b, bool& exact) {
+    mpz_class q;
+    mpz_class r;
+    mpz_tdiv_qr(q.get_mpz_t(), r.get_mpz_t(), a.get_mpz_t(), b.get_mpz_t());
+    exact = r == 0;
+    r *= 2;
+    if (r >= b) {
+        ++q;
+    }
     return q;
 }
 
-// `digits` significant digits of |x| (x not zero), rounded: the integer N of
-// exactly that many digits and the decimal exponent of its first digit, so
-// that |x| is about N * 10^(exponent - digits + 1).
+// The `count` significant digits of |x| (x not zero), rounded with halves
+// away from zero, and the decimal exponent of the first of them.
 struct Significand {
-    mpz_class digits;
-    long exponent;
+    std::string digits;
+    long exponent = 0;
+    bool exact = false;
 };
 
-Significand Significant(const mpq_class& x, unsigned long count) {
+Significand Significant(const mpq_class& x, std::size_t count) {
     const mpz_class a = abs(x.get_num());
     const mpz_class& b = x.get_den();
-    // 10^e <= a/b < 10^(e+1); sizeinbase may count one digit too many.
-    long e = static_cast<long>(mpz_sizeinbase(a.get_mpz_t(), 10)) -
-             static_cast<long>(mpz_sizeinbase(b.get_mpz_t(), 10));
-    const auto scaledAbove = [&](long exponent) {  // a/b >= 10^exponent
-        return exponent >= 0 ? a >= b * PowerOfTen(static_cast<std::uint64_t>(exponent))
-                             : a * PowerOfTen(static_cast<std::uint64_t>(-exponent)) >= b;
-    };
-    while (!scaledAbove(e)) {
-        --e;
+    // a/b * 10^shift has about count + 1 digits: sizeinbase may count one
+    // digit too many for each of a and b, and the digits then say how many.
+    long shift = static_cast<long>(count) - (static_cast<long>(mpz_sizeinbase(a.get_mpz_t(), 10)) -
+                                             static_cast<long>(mpz_sizeinbase(b.get_mpz_t(), 10)));
+    for (;;) {
+        mpz_class q;
+        mpz_class r;
+        const mpz_class power = PowerOfTen(Magnitude(shift));
+        const mpz_class numerator = shift >= 0 ? mpz_class(a * power) : a;
+        const mpz_class divisor = shift >= 0 ? b : mpz_class(b * power);
+        mpz_tdiv_qr(q.get_mpz_t(), r.get_mpz_t(), numerator.get_mpz_t(), divisor.get_mpz_t());
+        std::string digits = q.get_str(10);
+        if (digits.size() < count) {
+            shift += static_cast<long>(count - digits.size());
+            continue;
+        }
+        Significand s;
+        s.exponent = static_cast<long>(digits.size()) - 1 - shift;
+        // Halves away from zero: the first dropped digit decides, or, when
+        // no digit is dropped, the remainder of the division.
+        const bool up = digits.size() > count ? digits[count] >= '5' : 2 * r >= divisor;
+        s.exact = r == 0 && digits.find_first_not_of('0', count) == std::string::npos;
+        digits.resize(count);
+        if (up) {
+            std::size_t i = count;
+            while (i > 0 && digits[i - 1] == '9') {
+                digits[--i] = '0';
+            }
+            if (i == 0) {
+                digits.insert(digits.begin(), '1');
+                digits.pop_back();
+                ++s.exponent;
+            } else {
+                ++digits[i - 1];
+            }
+        }
+        s.digits = std::move(digits);
+        return s;
     }
-    while (scaledAbove(e + 1)) {
-        ++e;
-    }
-    const long shift = static_cast<long>(count) - 1 - e;  // N ~ a/b * 10^shift
-    mpz_class n = shift >= 0
-                      ? RoundedQuotient(a * PowerOfTen(static_cast<std::uint64_t>(shift)), b)
-                      : RoundedQuotient(a, b * PowerOfTen(static_cast<std::uint64_t>(-shift)));
-    if (n == PowerOfTen(count)) {  // 9.99..5 rounded up to 10.00..
-        n /= 10;
-        ++e;
-    }
-    return {n, e};
 }
 
 }  // namespace
@@ -142,13 +177,16 @@ ExactReading ReadExactLenient(std::string_view text) {
 }
 
 std::string NumberText(const Rational& x) {
+    return RoundedNumberText(x).text;
+}
+
+RoundedText RoundedNumberText(const Rational& x) {
     if (x.isZero()) {
-        return "0";
+        return {"0", true};
     }
-    constexpr unsigned long kDigits = 15;
+    constexpr std::size_t kDigits = 15;
     const Significand s = Significant(MpqOf(x), kDigits);
-    std::string digits = s.digits.get_str(10);
-    assert(digits.size() == kDigits);
+    const std::string& digits = s.digits;
     const std::string sign = x.sign() < 0 ? "-" : "";
     const auto trimmed = [](std::string d) {
         d.erase(d.find_last_not_of('0') + 1);
@@ -157,25 +195,28 @@ std::string NumberText(const Rational& x) {
     // Plain for exponents -4..14 of the rounded value, as C's "%.15G".
     if (s.exponent >= -4 && s.exponent < static_cast<long>(kDigits)) {
         if (s.exponent < 0) {
-            return sign + "0." + std::string(static_cast<std::size_t>(-s.exponent - 1), '0') +
-                   trimmed(digits);
+            return {sign + "0." + std::string(static_cast<std::size_t>(-s.exponent - 1), '0') +
+                        trimmed(digits),
+                    s.exact};
         }
         const auto whole = static_cast<std::size_t>(s.exponent) + 1;
         const std::string fraction = trimmed(digits.substr(whole));
-        return sign + digits.substr(0, whole) + (fraction.empty() ? "" : "." + fraction);
+        return {sign + digits.substr(0, whole) + (fraction.empty() ? "" : "." + fraction), s.exact};
     }
     const std::string fraction = trimmed(digits.substr(1));
     std::string exponent = std::to_string(s.exponent < 0 ? -s.exponent : s.exponent);
     if (exponent.size() < 2) {
         exponent.insert(0, "0");
     }
-    return sign + digits.substr(0, 1) + (fraction.empty() ? "" : "." + fraction) + "E" +
-           (s.exponent < 0 ? "-" : "+") + exponent;
+    return {sign + digits.substr(0, 1) + (fraction.empty() ? "" : "." + fraction) + "E" +
+                (s.exponent < 0 ? "-" : "+") + exponent,
+            s.exact};
 }
 
 std::string ThreeDecimals(const Rational& x) {
     const mpq_class& q = MpqOf(x);
-    const mpz_class thousandths = RoundedQuotient(abs(q.get_num()) * 1000, q.get_den());
+    bool exact = false;
+    const mpz_class thousandths = RoundedQuotient(abs(q.get_num()) * 1000, q.get_den(), exact);
     if (thousandths == 0) {
         return ".000";
     }
@@ -189,11 +230,6 @@ std::string ThreeDecimals(const Rational& x) {
 
 std::string FractionText(const Rational& x) {
     return MpqOf(x).get_str(10);
-}
-
-bool IsExactText(const Rational& x, std::string_view decimal) {
-    const ExactReading reading = ReadExactStrict(decimal);
-    return reading.ok() && reading.value == x;
 }
 
 }  // namespace velmora

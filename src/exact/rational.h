@@ -69,7 +69,12 @@ struct ExactReading {
 [[nodiscard]] std::string ThreeDecimals(const Rational& x);
 // The reduced fraction: "-20/3", "61/96", and "5" for a whole number.
 [[nodiscard]] std::string FractionText(const Rational& x);
-// Whether a decimal text the strict reader accepts denotes exactly x.
-[[nodiscard]] bool IsExactText(const Rational& x, std::string_view decimal);
+
+// NumberText, and whether it is x itself (nothing was rounded away).
+struct RoundedText {
+    std::string text;
+    bool exact = false;
+};
+[[nodiscard]] RoundedText RoundedNumberText(const Rational& x);
 
 }  // namespace velmora
