@@ -74,7 +74,7 @@ TEST_F(Gui, LinesArePaintedWhereTheLayoutPutThem) {
     EXPECT_EQ(form().grab().toImage().pixelColor(onBar), QColor(Qt::black));
 
     enterDimension("6");
-    ASSERT_EQ(form().line(4), design::Line(4).ends);
+    ASSERT_EQ(form().line(4), design::kLines[design::LineSlot(4) - 1].ends);
     EXPECT_NE(form().grab().toImage().pixelColor(onBar), QColor(Qt::black));
     EXPECT_EQ(form().grab().toImage().pixelColor(QPoint(Pixels(6000), Pixels(2000))),
               QColor(Qt::black));

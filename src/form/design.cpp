@@ -146,10 +146,6 @@ const LabelDesign& Label(int number) {
     return kLabels.at(LabelSlot(number) - 1);
 }
 
-const LineDesign& Line(int number) {
-    return kLines.at(LineSlot(number) - 1);
-}
-
 std::vector<TabStop> TabOrder() {
     std::vector<TabStop> order;
     const auto addFields = [&order](Field field) {

@@ -179,7 +179,6 @@ constexpr std::array<LineDesign, 14> kLines{{
     {13, {7320, 480, 7440, 480}, 2, {true, false, true, false}},
     {14, {6600, 480, 6720, 480}, 2, {true, false, true, false}},
 }};
-[[nodiscard]] const LineDesign& Line(int number);
 
 // Storage for the controls, indexed as the window addresses them: array
 // members 0..66, labels 1..8, lines 1..14, options 0..1.
