@@ -148,47 +148,41 @@ void frmVLMain::ShowResults() {
     }
     for (int r = 1; r <= m_results.grid.rows(); ++r) {
         for (int c = 1; c <= m_results.grid.cols(); ++c) {
-            const Rational& value = m_results.grid(r, c);
-            ShowResult(txtMinMat(10 * r + c), value);
+            ShowResult(txtMinMat(10 * r + c), m_results.grid(r, c));
         }
     }
     if (m_results.inverse) {
         for (int r = 1; r <= m_results.inverse->rows(); ++r) {
             for (int c = 1; c <= m_results.inverse->cols(); ++c) {
-                const Rational& value = (*m_results.inverse)(r, c);
-                ShowResult(txtIM(10 * r + c), value);
+                ShowResult(txtIM(10 * r + c), (*m_results.inverse)(r, c));
             }
         }
     }
     if (m_results.solution) {
         for (int r = 1; r <= m_results.solution->size(); ++r) {
-            const Rational& value = (*m_results.solution)(r);
-            ShowResult(txtSol(r), value);
+            ShowResult(txtSol(r), (*m_results.solution)(r));
         }
     }
 }
 
-void frmVLMain::ShowResult(FieldId id, const Rational& value) {
+void frmVLMain::ShowResult(FieldId id, const ShownNumber& shown) {
     // The note gives the value at full precision (15 digits) and, where that
     // is not exact, the fraction; nothing when the text says it all.
-    const RoundedText rounded = RoundedNumberText(value);
-    const std::string& precise = rounded.text;
+    const std::string& precise = shown.number.text;
     if (m_fractions) {
-        const std::string fraction = FractionText(value);
+        const std::string fraction = FractionText(shown.value);
         m_form.setText(id, fraction);
         m_form.setNote(id, fraction != precise ? precise : "", precise);
         return;
     }
-    // The inverse shows three decimals, every other result its 15 digits.
-    const std::string decimal = id.field == Field::txtIM ? ThreeDecimals(value) : precise;
     std::string note;
-    if (decimal != precise || !rounded.exact) {
+    if (shown.decimal != precise || !shown.number.exact) {
         note = precise;
     }
-    if (!rounded.exact) {
-        note += "\n" + std::string(messages::kExactly) + FractionText(value);
+    if (!shown.number.exact) {
+        note += "\n" + std::string(messages::kExactly) + FractionText(shown.value);
     }
-    m_form.setText(id, decimal);
+    m_form.setText(id, shown.decimal);
     m_form.setNote(id, note, "");
 }
 
@@ -287,7 +281,7 @@ namespace {
 // A matrix of exact values as the rows of a copied block, each value in the
 // given text.
 template <typename Text>
-std::string ValuesText(const RationalMatrix& values, Text text) {
+std::string ValuesText(const ShownMatrix& values, Text text) {
     TextBlock block(static_cast<std::size_t>(values.rows()));
     for (int r = 1; r <= values.rows(); ++r) {
         for (int c = 1; c <= values.cols(); ++c) {
@@ -303,7 +297,7 @@ std::optional<std::string> frmVLMain::FullInverseText() const {
     if (!m_results.inverse) {
         return std::nullopt;
     }
-    return ValuesText(*m_results.inverse, [](const Rational& x) { return NumberText(x); });
+    return ValuesText(*m_results.inverse, [](const ShownNumber& x) { return x.number.text; });
 }
 
 std::optional<std::string> frmVLMain::ReadingNote(FieldId id) const {
@@ -320,7 +314,7 @@ std::optional<std::string> frmVLMain::ReadingNote(FieldId id) const {
 }
 
 std::optional<std::string> frmVLMain::FractionGridText(FieldId id) const {
-    const auto fraction = [](const Rational& x) { return FractionText(x); };
+    const auto fraction = [](const ShownNumber& x) { return FractionText(x.value); };
     switch (id.field) {
         case Field::txtIM:
             return m_results.inverse ? std::optional(ValuesText(*m_results.inverse, fraction))
@@ -333,7 +327,7 @@ std::optional<std::string> frmVLMain::FractionGridText(FieldId id) const {
                 return std::nullopt;
             }
             // As the grid's copy gives it: one column.
-            RationalMatrix column(m_results.solution->size(), 1);
+            ShownMatrix column(m_results.solution->size(), 1);
             for (int r = 1; r <= column.rows(); ++r) {
                 column(r, 1) = (*m_results.solution)(r);
             }

@@ -77,7 +77,7 @@ private:
     // Writes every result the window holds, as decimals or as fractions,
     // with the notes that give each its exact value.
     void ShowResults();
-    void ShowResult(FieldId id, const Rational& value);
+    void ShowResult(FieldId id, const ShownNumber& shown);
     void Report(const CellProblem& problem);
 
     // What a block paste changed: each cell with its text before, and the

@@ -12,6 +12,8 @@ namespace velmora {
 
 using RationalMatrix = BasicMatrix<Rational>;
 using RationalVector = BasicVector<Rational>;
+using ShownMatrix = BasicMatrix<ShownNumber>;
+using ShownVector = BasicVector<ShownNumber>;
 
 struct MatrixAnalysis {
     Rational determinant;

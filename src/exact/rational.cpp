@@ -228,6 +228,18 @@ std::string ThreeDecimals(const Rational& x) {
            decimals;
 }
 
+ShownNumber ShownAsNumber(Rational value) {
+    RoundedText number = RoundedNumberText(value);
+    std::string decimal = number.text;
+    return {std::move(value), std::move(number), std::move(decimal)};
+}
+
+ShownNumber ShownInThreeDecimals(Rational value) {
+    RoundedText number = RoundedNumberText(value);
+    std::string decimal = ThreeDecimals(value);
+    return {std::move(value), std::move(number), std::move(decimal)};
+}
+
 std::string FractionText(const Rational& x) {
     return MpqOf(x).get_str(10);
 }

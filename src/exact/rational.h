@@ -77,4 +77,15 @@ struct RoundedText {
 };
 [[nodiscard]] RoundedText RoundedNumberText(const Rational& x);
 
+// A result with the texts the window shows of it in decimals, each worked
+// out once: its NumberText, and what its field shows (that text, or three
+// decimals in the inverse).
+struct ShownNumber {
+    Rational value;
+    RoundedText number;
+    std::string decimal;
+};
+[[nodiscard]] ShownNumber ShownAsNumber(Rational value);
+[[nodiscard]] ShownNumber ShownInThreeDecimals(Rational value);
+
 }  // namespace velmora

@@ -52,7 +52,7 @@ std::optional<CellProblem> CalcMinorMatrix(Form& form, std::int16_t n, MinorResu
     // of r + c. (The element's own coefficient would be read leniently; every
     // text the strict reader accepts reads the same that way.) The grid fills
     // row by row, each row box after its row, the column boxes after each row.
-    RationalMatrix grid(n, n);
+    ShownMatrix grid(n, n);
     Rational s;
     for (int r = 1; r <= n; ++r) {
         s = Rational();
@@ -60,8 +60,8 @@ std::optional<CellProblem> CalcMinorMatrix(Form& form, std::int16_t n, MinorResu
             const Rational& d = analysis.subDeterminants(r, c);
             const Rational t = (r + c) % 2 == 0 ? d * reading.a(r, c) : -(d * reading.a(r, c));
             s = s + t;
-            grid(r, c) = determinants ? d : t;
-            form.setText(txtMinMat(10 * r + c), NumberText(grid(r, c)));
+            grid(r, c) = ShownAsNumber(determinants ? d : t);
+            form.setText(txtMinMat(10 * r + c), grid(r, c).decimal);
         }
         if (n >= 3) {
             form.setText(txtDetRow(r), NumberText(s));

@@ -13,11 +13,11 @@
 
 namespace velmora {
 
-// What one run hands back: the exact values the grid shows, the
-// determinant, and the inverse that the same elimination gave (none when
-// the determinant is 0).
+// What one run hands back: the exact values the grid shows, with their
+// texts, the determinant, and the inverse that the same elimination gave
+// (none when the determinant is 0).
 struct MinorResults {
-    RationalMatrix grid{0, 0};
+    ShownMatrix grid{0, 0};
     Rational determinant;
     std::optional<RationalMatrix> inverse;
 };

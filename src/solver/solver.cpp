@@ -25,8 +25,8 @@ SolveOutcome cmdSolve_Click(Form& form, std::int16_t n) {
         return outcome;
     }
     SolveResults& results = outcome.results;
-    form.setText(txtDeterminant, NumberText(minors.determinant));
-    results.determinant = minors.determinant;
+    results.determinant = ShownAsNumber(minors.determinant);
+    form.setText(txtDeterminant, results.determinant->decimal);
     results.grid = std::move(minors.grid);
     if (minors.determinant.isZero() || !minors.inverse) {
         form.showMessage(messages::kZeroDeterminant);
@@ -34,12 +34,14 @@ SolveOutcome cmdSolve_Click(Form& form, std::int16_t n) {
     }
 
     const RationalMatrix& w = *minors.inverse;
+    ShownMatrix inverse(n, n);
     for (int j = 1; j <= n; ++j) {
         for (int i = 1; i <= n; ++i) {
-            form.setText(txtIM(10 * j + i), ThreeDecimals(w(j, i)));
+            inverse(j, i) = ShownInThreeDecimals(w(j, i));
+            form.setText(txtIM(10 * j + i), inverse(j, i).decimal);
         }
     }
-    results.inverse = std::move(minors.inverse);
+    results.inverse = std::move(inverse);
 
     // y as the user sees it: a text without a leading number is 0.
     RationalVector y(n);
@@ -51,11 +53,13 @@ SolveOutcome cmdSolve_Click(Form& form, std::int16_t n) {
         }
         y(r) = std::move(number.value);
     }
-    RationalVector x = Multiply(*results.inverse, y);
+    const RationalVector x = Multiply(w, y);
+    ShownVector solution(n);
     for (int r = 1; r <= n; ++r) {
-        form.setText(txtSol(r), NumberText(x(r)));
+        solution(r) = ShownAsNumber(x(r));
+        form.setText(txtSol(r), solution(r).decimal);
     }
-    results.solution = std::move(x);
+    results.solution = std::move(solution);
     return outcome;
 }
 

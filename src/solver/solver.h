@@ -12,10 +12,10 @@ namespace velmora {
 // The exact values behind the result fields after a Solve, for the window
 // to keep: what fractions, tooltips and copies need.
 struct SolveResults {
-    std::optional<Rational> determinant;     // txtDeterminant
-    RationalMatrix grid{0, 0};               // txtMinMat, as its option shows it
-    std::optional<RationalMatrix> inverse;   // txtIM; none: the identity of the reset
-    std::optional<RationalVector> solution;  // txtSol
+    std::optional<ShownNumber> determinant;  // txtDeterminant
+    ShownMatrix grid{0, 0};                  // txtMinMat, as its option shows it
+    std::optional<ShownMatrix> inverse;      // txtIM; none: the identity of the reset
+    std::optional<ShownVector> solution;     // txtSol
 };
 
 struct SolveOutcome {
