@@ -118,7 +118,8 @@ def check(program, show):
                         return window
             return None
 
-        window = wait_for(find_frame)
+        # A debug build on a loaded machine takes a while to register.
+        window = wait_for(find_frame, 30.0)
         if window is None:
             skip("the program's window did not appear on the accessibility bus")
         fields = wait_for(lambda: {n.name: n for n in walk(window)
