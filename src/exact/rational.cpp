@@ -147,20 +147,7 @@ Significand Significant(const mpq_class& x, std::size_t count) {
         // no digit is dropped, the remainder of the division.
         const bool up = digits.size() > count ? digits[count] >= '5' : 2 * r >= divisor;
         s.exact = r == 0 && digits.find_first_not_of('0', count) == std::string::npos;
-        digits.resize(count);
-        if (up) {
-            std::size_t i = count;
-            while (i > 0 && digits[i - 1] == '9') {
-                digits[--i] = '0';
-            }
-            if (i == 0) {
-                digits.insert(digits.begin(), '1');
-                digits.pop_back();
-                ++s.exponent;
-            } else {
-                ++digits[i - 1];
-            }
-        }
+        s.exponent += CutDigits(digits, count, up);
         s.digits = std::move(digits);
         return s;
     }

@@ -57,24 +57,12 @@ Decimal RoundAt(const Decimal& x, long long place) {
     if (keep < 0 || (keep == 0 && x.digits[0] < '5')) {
         return {x.negative, "", 0};
     }
-    Decimal rounded = x;
     if (keep == 0) {
         return {x.negative, "1", place};
     }
-    const bool up = x.digits[static_cast<std::size_t>(keep)] >= '5';
-    rounded.digits.resize(static_cast<std::size_t>(keep));
-    if (up) {
-        std::size_t i = rounded.digits.size();
-        while (i > 0 && rounded.digits[i - 1] == '9') {
-            rounded.digits[--i] = '0';
-        }
-        if (i == 0) {
-            rounded.digits.insert(rounded.digits.begin(), '1');
-            ++rounded.lead;
-        } else {
-            ++rounded.digits[i - 1];
-        }
-    }
+    Decimal rounded = x;
+    const auto kept = static_cast<std::size_t>(keep);
+    rounded.lead += CutDigits(rounded.digits, kept, x.digits[kept] >= '5');
     rounded.digits.erase(rounded.digits.find_last_not_of('0') + 1);
     return rounded;
 }

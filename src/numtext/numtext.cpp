@@ -69,47 +69,6 @@ DecimalScan ScanDecimal(std::string_view s, bool allowD) {
     return scan;
 }
 
-// Decimal exponent of the leading non-zero digit of a scanned number,
-// used once std::from_chars has found it out of range: overflow needs
-// about +308 and underflow about -324, so a rough value tells them apart.
-// The exponent is clamped so that nothing wraps.
-long long RoughExponent(std::string_view number) {
-    std::size_t i = 0;
-    if (i < number.size() && (number[i] == '+' || number[i] == '-')) {
-        ++i;
-    }
-    std::size_t point = npos;
-    std::size_t firstNonZero = npos;
-    for (; i < number.size() && (IsDigit(number[i]) || number[i] == '.'); ++i) {
-        if (number[i] == '.') {
-            point = i;
-        } else if (number[i] != '0' && firstNonZero == npos) {
-            firstNonZero = i;
-        }
-    }
-    const std::size_t mantissaEnd = i;
-    if (point == npos) {
-        point = mantissaEnd;
-    }
-    long long lead = 0;
-    if (firstNonZero != npos) {
-        lead = firstNonZero < point ? static_cast<long long>(point - firstNonZero) - 1
-                                    : -static_cast<long long>(firstNonZero - point);
-    }
-    long long e = 0;
-    bool negative = false;
-    ++i;  // the exponent letter, if any
-    if (i < number.size() && (number[i] == '+' || number[i] == '-')) {
-        negative = number[i] == '-';
-        ++i;
-    }
-    constexpr long long clamp = 1'000'000'000;
-    for (; i < number.size() && e < clamp; ++i) {
-        e = e * 10 + (number[i] - '0');
-    }
-    return lead + (negative ? -e : e);
-}
-
 // Converts a number that ScanDecimal accepted; its exponent letter, if
 // any, must be one that std::from_chars knows (E or e). A value whose
 // nearest double is infinite, or zero while the digits are not all zeros,
@@ -251,20 +210,7 @@ int RoundDigits(std::string& digits, std::size_t keep) {
         return 0;
     }
     const bool up = digits[keep] >= '5';
-    digits.resize(keep);
-    if (!up) {
-        return 0;
-    }
-    for (std::size_t i = keep; i-- > 0;) {
-        if (digits[i] != '9') {
-            ++digits[i];
-            return 0;
-        }
-        digits[i] = '0';
-    }
-    digits.insert(digits.begin(), '1');
-    digits.pop_back();
-    return 1;
+    return CutDigits(digits, keep, up);
 }
 
 // The parts of a found number that its double reading accepted.
@@ -344,6 +290,23 @@ LenientNumber ReadNumberLenient(std::string_view text) {
     return {number.value, number.ec, found.readInFull};
 }
 
+int CutDigits(std::string& digits, std::size_t keep, bool roundUp) {
+    digits.resize(keep, '0');
+    if (!roundUp) {
+        return 0;
+    }
+    for (std::size_t i = keep; i-- > 0;) {
+        if (digits[i] != '9') {
+            ++digits[i];
+            return 0;
+        }
+        digits[i] = '0';
+    }
+    digits.insert(digits.begin(), '1');
+    digits.pop_back();
+    return 1;
+}
+
 PartsReading ReadPartsStrict(std::string_view text, Range range) {
     return Parts(FindStrict(text), range);
 }
@@ -353,18 +316,19 @@ PartsReading ReadPartsLenient(std::string_view text) {
     return Parts(FindLenient(text, blankFree), Range::doubles);
 }
 
-Dimension ReadDimension(std::string_view text) noexcept {
+Dimension ReadDimension(std::string_view text) {
     const StrictNumber number = ReadNumberStrict(text);
     if (number.ec == ReadError::outOfRange) {
         // A well-formed number beyond the double range: 0 when it is below
-        // it (1E-400), otherwise too large, or too small when it has a minus
-        // sign ("-1E400"). Literals have no sign.
-        const std::size_t first = text.find_first_not_of(" \t");
-        const std::string_view typed = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-        if (typed.front() != '&' && RoughExponent(typed) < 0) {
+        // it (1E-400), otherwise too large, or too small when it is
+        // negative ("-1E400"). A literal beyond 64 bits is too large.
+        const PartsReading beyond = ReadPartsStrict(text, Range::unlimited);
+        const NumberParts& parts = beyond.parts;
+        if (beyond.ok() && parts.exponent + static_cast<std::int64_t>(parts.digits.size()) <= 0) {
             return {0, DimensionError::none};
         }
-        return {0, typed.front() == '-' ? DimensionError::tooSmall : DimensionError::tooLarge};
+        return {
+            0, beyond.ok() && parts.negative ? DimensionError::tooSmall : DimensionError::tooLarge};
     }
     if (!number.ok()) {
         return {0, DimensionError::notANumber};

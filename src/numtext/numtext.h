@@ -89,6 +89,12 @@ enum class Range { doubles, unlimited };
 [[nodiscard]] PartsReading ReadPartsStrict(std::string_view text, Range range = Range::doubles);
 [[nodiscard]] PartsReading ReadPartsLenient(std::string_view text);
 
+// Cuts a string of decimal digits to its first `keep` (padding with zeros)
+// and, when roundUp, adds one unit to the last of them; returns 1 when that
+// carried into a new leading digit ("99" -> "10", the number one place
+// longer), else 0. The one rounding step of every decimal text.
+int CutDigits(std::string& digits, std::size_t keep, bool roundUp);
+
 // Why a dimension text cannot be read.
 enum class DimensionError {
     none,
@@ -108,7 +114,7 @@ struct Dimension {
 // the 16-bit range (also for a number above the double range, such as 1E400
 // or -1E400; one below it, such as 1E-400, rounds to 0), notANumber for any
 // other text the strict reader refuses.
-[[nodiscard]] Dimension ReadDimension(std::string_view text) noexcept;
+[[nodiscard]] Dimension ReadDimension(std::string_view text);
 
 // General text, as C's "%.15G": 15 significant digits, plain for decimal
 // exponents -4..14 of the rounded value, otherwise mantissa, 'E', sign and at
