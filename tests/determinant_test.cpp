@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
+#include "determinant/arithmetic_overflow.h"
 #include "exact_determinant.h"
-#include "numtext/arithmetic_overflow.h"
 
 namespace velmora {
 namespace {

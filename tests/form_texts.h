@@ -1,7 +1,8 @@
 #pragma once
 
-// The logic tests' way into the in-memory form: typing a matrix and a vector
-// into the fields, and reading a block of a grid or a vector back as texts.
+// The logic tests' way into the window on the in-memory form: typing a
+// matrix and a vector into the fields, and reading a block of a grid or a
+// vector back as texts.
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,7 @@
 #include <system_error>
 #include <vector>
 
+#include "app/frm_vl_main.h"
 #include "form/form.h"
 #include "form/memory_form.h"
 
@@ -18,6 +20,20 @@ namespace velmora::testing_support {
 
 using Texts = std::vector<std::string>;
 using Rows = std::vector<Texts>;
+
+// A window after start-up, laid out for dimension n as the user does it:
+// typing n and leaving the field. Tests type into `form` and press the
+// buttons through `logic`.
+struct Window {
+    MemoryForm form;
+    frmVLMain logic{form};
+
+    explicit Window(int n = 3) {
+        logic.Form_Load();
+        form.setText(txtMatSize, std::to_string(n));
+        logic.txtMatSize_LostFocus();
+    }
+};
 
 // Row r, column c of `rows` into txtMat(10 * (r + 1) + c + 1).
 inline void SetMatrix(MemoryForm& form, const Rows& rows) {

@@ -1,5 +1,7 @@
-#include "minors/minors.h"
+// The grid of minors or determinants and its hidden boxes, on the in-memory
+// form: at a Solve and at a switch of the option buttons.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -8,11 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "exact/rational.h"
 #include "exact_determinant.h"
 #include "form/memory_form.h"
 #include "form_texts.h"
-#include "minors/coefficients.h"
 #include "numtext/numtext.h"
 
 namespace velmora {
@@ -21,6 +21,7 @@ namespace {
 using Texts = std::vector<std::vector<std::string>>;
 
 using testing_support::SetMatrix;
+using testing_support::Window;
 
 Texts Grid(const MemoryForm& form, int n) {
     Texts grid(static_cast<std::size_t>(n));
@@ -46,21 +47,19 @@ double Value(const std::string& text) {
     return number.value;
 }
 
-// Runs the grid with option `option` selected, as the window does at a
-// Solve, and gives the determinant handed back as its text.
-std::string RunGrid(MemoryForm& form, std::int16_t n, int option) {
-    form.selectOption(option);
-    MinorResults out;
-    out.determinant = Rational(-123);
-    EXPECT_EQ(CalcMinorMatrix(form, n, out), std::nullopt);
-    return NumberText(out.determinant);
+// A Solve with option `option` selected; gives the determinant shown.
+std::string RunGrid(Window& w, int option) {
+    w.form.selectOption(option);
+    w.logic.cmdSolve_Click();
+    return w.form.field(txtDeterminant).text;
 }
 
-// The user's click on optMat(index).
-std::optional<CellProblem> Click(MemoryForm& form, std::int16_t n, int index) {
-    form.selectOption(index);
-    MinorResults out;
-    return optMat_Click(form, n, index, out);
+// The user's click on optMat(index); gives the message boxes it showed.
+std::vector<MemoryForm::Message> Click(Window& w, int index) {
+    w.form.clearMessages();
+    w.form.selectOption(index);
+    w.logic.optMat_Click(index);
+    return w.form.messages();
 }
 
 const Texts k2{{"2", "1"}, {"5", "3"}};
@@ -111,10 +110,11 @@ class MinorsGrid : public testing::TestWithParam<GridCase> {};
 
 TEST_P(MinorsGrid, ShowsTheGridAndHandsBackTheDeterminant) {
     const GridCase& c = GetParam();
-    MemoryForm form;
+    const auto n = static_cast<int>(c.coefficients.size());
+    Window w(n);
+    MemoryForm& form = w.form;
     SetMatrix(form, c.coefficients);
-    const auto n = static_cast<std::int16_t>(c.coefficients.size());
-    EXPECT_EQ(RunGrid(form, n, c.option), c.det);
+    EXPECT_EQ(RunGrid(w, c.option), c.det);
     EXPECT_EQ(Grid(form, n), c.grid);
     EXPECT_TRUE(form.messages().empty());
 }
@@ -125,33 +125,36 @@ INSTANTIATE_TEST_SUITE_P(Minors, MinorsGrid, testing::ValuesIn(kGridCases),
                          });
 
 TEST(Minors, ThreeByThreeRowAndColumnBoxes) {
-    MemoryForm determinants;
-    SetMatrix(determinants, k3);
-    (void)RunGrid(determinants, 3, 0);
-    EXPECT_EQ(Boxes(determinants, txtDetRow, 3), (std::vector<std::string>{"-5", "-5", "-5"}));
-    EXPECT_EQ(Boxes(determinants, txtDetCol, 3), (std::vector<std::string>{"13", "9", "2"}));
+    Window determinants;
+    SetMatrix(determinants.form, k3);
+    (void)RunGrid(determinants, 0);
+    EXPECT_EQ(Boxes(determinants.form, txtDetRow, 3), (std::vector<std::string>{"-5", "-5", "-5"}));
+    EXPECT_EQ(Boxes(determinants.form, txtDetCol, 3), (std::vector<std::string>{"13", "9", "2"}));
 
-    MemoryForm minors;
-    SetMatrix(minors, k3);
-    (void)RunGrid(minors, 3, 1);
-    EXPECT_EQ(Boxes(minors, txtDetRow, 3), (std::vector<std::string>{"-5", "-5", "-5"}));
-    EXPECT_EQ(Boxes(minors, txtDetCol, 3), (std::vector<std::string>{"-5", "-5", "-5"}));
+    Window minors;
+    SetMatrix(minors.form, k3);
+    (void)RunGrid(minors, 1);
+    EXPECT_EQ(Boxes(minors.form, txtDetRow, 3), (std::vector<std::string>{"-5", "-5", "-5"}));
+    EXPECT_EQ(Boxes(minors.form, txtDetCol, 3), (std::vector<std::string>{"-5", "-5", "-5"}));
 }
 
-// N = 1 and N = 2 write only the grid: the hidden boxes keep their texts.
-TEST(Minors, SmallSizesLeaveTheBoxesAlone) {
-    for (const std::int16_t n : std::vector<std::int16_t>{1, 2}) {
+// N = 1 and N = 2 fill no hidden box: those of the N x N block keep the
+// reset's empty text through a Solve and a switch, the others their texts.
+TEST(Minors, SmallSizesFillNoBoxes) {
+    for (const int n : {1, 2}) {
         for (const int option : {0, 1}) {
-            MemoryForm form;
+            Window w(n);
+            MemoryForm& form = w.form;
             SetMatrix(form, {{"2", "1"}, {"5", "3"}});
-            for (int i = 1; i <= 6; ++i) {
+            for (int i = n + 1; i <= 6; ++i) {
                 form.setText(txtDetRow(i), "r");
                 form.setText(txtDetCol(i), "c");
             }
-            (void)RunGrid(form, n, option);
+            (void)RunGrid(w, option);
+            EXPECT_TRUE(Click(w, 1 - option).empty());
             for (int i = 1; i <= 6; ++i) {
-                EXPECT_EQ(form.field(txtDetRow(i)).text, "r") << "n = " << n;
-                EXPECT_EQ(form.field(txtDetCol(i)).text, "c") << "n = " << n;
+                EXPECT_EQ(form.field(txtDetRow(i)).text, i <= n ? "" : "r") << "n = " << n;
+                EXPECT_EQ(form.field(txtDetCol(i)).text, i <= n ? "" : "c") << "n = " << n;
             }
         }
     }
@@ -160,13 +163,14 @@ TEST(Minors, SmallSizesLeaveTheBoxesAlone) {
 // I + J (2 on the diagonal, 1 elsewhere) of size 6 has the determinant 7
 // and the cofactors 7I - J: 6 on the diagonal, -1 elsewhere.
 TEST(Minors, SixBySixFromFiveByFiveDeterminants) {
-    MemoryForm form;
+    Window w(6);
+    MemoryForm& form = w.form;
     for (int r = 1; r <= 6; ++r) {
         for (int c = 1; c <= 6; ++c) {
             form.setText(txtMat(10 * r + c), r == c ? "2" : "1");
         }
     }
-    EXPECT_EQ(RunGrid(form, 6, 0), "7");
+    EXPECT_EQ(RunGrid(w, 0), "7");
     for (int r = 1; r <= 6; ++r) {
         for (int c = 1; c <= 6; ++c) {
             const double cofactor = r == c ? 6 : -1;
@@ -175,7 +179,7 @@ TEST(Minors, SixBySixFromFiveByFiveDeterminants) {
         }
         EXPECT_EQ(form.field(txtDetRow(r)).text, "7");
     }
-    EXPECT_EQ(RunGrid(form, 6, 1), "7");
+    EXPECT_EQ(RunGrid(w, 1), "7");
     for (int r = 1; r <= 6; ++r) {
         for (int c = 1; c <= 6; ++c) {
             EXPECT_EQ(Value(form.field(txtMinMat(10 * r + c)).text), r == c ? 12 : -1) << r << c;
@@ -187,36 +191,19 @@ TEST(Minors, SixBySixFromFiveByFiveDeterminants) {
 // 1E16 meets small ones (in doubles rows 1 and 2 came out differently).
 TEST(Minors, EveryRowExpandsToTheSameDeterminant) {
     for (const int option : {0, 1}) {
-        MemoryForm form;
+        Window w;
+        MemoryForm& form = w.form;
         SetMatrix(form, {{"3", "1", "-1"}, {"2", "1", "-1"}, {"-1E16", "0", "3"}});
-        EXPECT_EQ(RunGrid(form, 3, option), "3");
+        EXPECT_EQ(RunGrid(w, option), "3");
         EXPECT_EQ(Boxes(form, txtDetRow, 3), (std::vector<std::string>{"3", "3", "3"}));
     }
 }
 
-TEST(Minors, DimensionOutsideOneToSixIsRefusedWithoutWriting) {
-    for (const std::int16_t n : std::vector<std::int16_t>{0, -1, 7}) {
-        MemoryForm form;
-        SetMatrix(form, k2);
-        form.setText(txtMinMat(11), "kept");
-        form.setText(txtDetRow(1), "kept");
-        MinorResults out;
-        out.determinant = Rational(42);
-        EXPECT_EQ(CalcMinorMatrix(form, n, out), std::nullopt);
-        EXPECT_EQ(NumberText(out.determinant), "42");
-        EXPECT_EQ(out.grid.rows(), 0);
-        EXPECT_EQ(form.field(txtMinMat(11)).text, "kept");
-        EXPECT_EQ(form.field(txtDetRow(1)).text, "kept");
-        ASSERT_EQ(form.messages().size(), 1U);
-        EXPECT_EQ(form.messages()[0].prompt, "Determinant Matrix ERROR");
-        EXPECT_EQ(form.messages()[0].title, "Determinant ERROR");
-    }
-}
-
 TEST(Minors, FieldsBeyondNAreNeverTouched) {
-    for (std::int16_t n = 1; n <= 6; ++n) {
+    for (int n = 1; n <= 6; ++n) {
         for (const int option : {0, 1}) {
-            MemoryForm form;
+            Window w(n);
+            MemoryForm& form = w.form;
             for (int r = 1; r <= 6; ++r) {
                 for (int c = 1; c <= 6; ++c) {
                     const bool inside = r <= n && c <= n;
@@ -227,8 +214,8 @@ TEST(Minors, FieldsBeyondNAreNeverTouched) {
                 form.setText(txtDetRow(r), "0");
                 form.setText(txtDetCol(r), "0");
             }
-            form.setText(txtDeterminant, "d");
-            (void)RunGrid(form, n, option);
+            (void)RunGrid(w, option);
+            EXPECT_TRUE(Click(w, 1 - option).empty());
             for (int r = 1; r <= 6; ++r) {
                 for (int c = 1; c <= 6; ++c) {
                     if (r > n || c > n) {
@@ -241,93 +228,95 @@ TEST(Minors, FieldsBeyondNAreNeverTouched) {
                     EXPECT_EQ(form.field(txtDetCol(r)).text, "0");
                 }
             }
-            EXPECT_EQ(form.field(txtDeterminant).text, "d");
         }
     }
 }
 
+// A switch changes the caption and the grid; the determinant, the inverse
+// and the solution keep their texts.
 TEST(Minors, OptionSwitchAfterARun) {
-    MemoryForm form;
+    Window w;
+    MemoryForm& form = w.form;
     SetMatrix(form, k3);
-    form.setText(txtDeterminant, "-5");
-    form.setText(txtIM(11), "1.000");
-    form.setText(txtSol(1), "7");
-    (void)RunGrid(form, 3, 0);
+    testing_support::SetY(form, {"1", "2", "3"});
+    (void)RunGrid(w, 0);
+    const std::vector<std::string> others = {
+        form.field(txtDeterminant).text, form.field(txtIM(11)).text, form.field(txtSol(1)).text};
+    EXPECT_EQ(others[0], "-5");
 
-    EXPECT_EQ(Click(form, 3, 1), std::nullopt);
+    EXPECT_TRUE(Click(w, 1).empty());
     EXPECT_EQ(form.label(LabelId{3}).caption, "Matrix of Minors");
     EXPECT_EQ(Grid(form, 3), kGridCases[3].grid);
 
-    EXPECT_EQ(Click(form, 3, 0), std::nullopt);
+    EXPECT_TRUE(Click(w, 0).empty());
     EXPECT_EQ(form.label(LabelId{3}).caption, "Matrix of Determinants");
     EXPECT_EQ(Grid(form, 3), kGridCases[2].grid);
 
-    EXPECT_EQ(form.field(txtDeterminant).text, "-5");
-    EXPECT_EQ(form.field(txtIM(11)).text, "1.000");
-    EXPECT_EQ(form.field(txtSol(1)).text, "7");
-    EXPECT_TRUE(form.messages().empty());
+    EXPECT_EQ((std::vector<std::string>{form.field(txtDeterminant).text, form.field(txtIM(11)).text,
+                                        form.field(txtSol(1)).text}),
+              others);
 }
 
 TEST(Minors, OptionSwitchAtTwoGivesWhatARunWould) {
-    MemoryForm form;
-    SetMatrix(form, k2);
-    (void)RunGrid(form, 2, 0);
-    EXPECT_EQ(Click(form, 2, 1), std::nullopt);
-    EXPECT_EQ(Grid(form, 2), kGridCases[1].grid);
-    EXPECT_EQ(Click(form, 2, 0), std::nullopt);
-    EXPECT_EQ(Grid(form, 2), kGridCases[0].grid);
+    Window w(2);
+    SetMatrix(w.form, k2);
+    (void)RunGrid(w, 0);
+    EXPECT_TRUE(Click(w, 1).empty());
+    EXPECT_EQ(Grid(w.form, 2), kGridCases[1].grid);
+    EXPECT_TRUE(Click(w, 0).empty());
+    EXPECT_EQ(Grid(w.form, 2), kGridCases[0].grid);
 }
 
 // Only a reset empties the column boxes: every click adds its totals on top.
 TEST(Minors, ColumnBoxesAccumulateAcrossClicks) {
-    MemoryForm form;
+    Window w;
+    MemoryForm& form = w.form;
     SetMatrix(form, k3);
-    (void)RunGrid(form, 3, 0);                   // 13 9 2
-    EXPECT_EQ(Click(form, 3, 1), std::nullopt);  // each column of Laplace terms adds -5
+    (void)RunGrid(w, 0);               // 13 9 2
+    EXPECT_TRUE(Click(w, 1).empty());  // each column of Laplace terms adds -5
     EXPECT_EQ(Boxes(form, txtDetCol, 3), (std::vector<std::string>{"8", "4", "-3"}));
-    EXPECT_EQ(Click(form, 3, 0), std::nullopt);
+    EXPECT_TRUE(Click(w, 0).empty());
     EXPECT_EQ(Boxes(form, txtDetCol, 3), (std::vector<std::string>{"21", "13", "-1"}));
     EXPECT_EQ(Boxes(form, txtDetRow, 3), (std::vector<std::string>{"-5", "-5", "-5"}));
 }
 
-// The refused texts are ReadNumberStrict's; the first one in reading order
-// (row by row) is reported, whatever comes later.
-TEST(Minors, RefusedCoefficientIsMetBeforeTheGridIsTouched) {
-    const std::pair<const char*, ReadError> rows[] = {
-        {"", ReadError::syntax},          {"abc", ReadError::syntax},
-        {"1,5", ReadError::syntax},       {"1.2.3", ReadError::syntax},
-        {"1E400", ReadError::outOfRange}, {"-1E-400", ReadError::outOfRange},
+// A switch reads the coefficients again. The first text refused in reading
+// order (row by row) is reported, whatever comes later; the grid empties
+// under the new caption, and the hidden boxes keep the last run's totals.
+TEST(Minors, RefusedCoefficientOnAClickEmptiesTheGrid) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"", "is not a number"},      {"abc", "is not a number"},   {"1,5", "is not a number"},
+        {"1.2.3", "is not a number"}, {"1E400", "is out of range"}, {"-1E-400", "is out of range"},
     };
     for (const auto& [refused, reason] : rows) {
-        MemoryForm form;
+        Window w;
+        MemoryForm& form = w.form;
         SetMatrix(form, k3);
+        (void)RunGrid(w, 0);
+        const std::vector<std::string> boxes = Boxes(form, txtDetCol, 3);
         form.setText(txtMat(31), "zz");
         form.setText(txtMat(23), refused);
-        for (int k : {11, 12, 13, 21, 22, 23, 31, 32, 33}) {
-            form.setText(txtMinMat(k), "old");
-        }
-        form.setText(txtDetCol(1), "old");
-        MinorResults out;
-        out.determinant = Rational(9);
-        EXPECT_EQ(CalcMinorMatrix(form, 3, out), (CellProblem{txtMat(23), reason})) << refused;
-        EXPECT_EQ(NumberText(out.determinant), "9");
-        EXPECT_EQ(Grid(form, 3), Texts(3, std::vector<std::string>(3, "old")));
-        EXPECT_EQ(form.field(txtDetCol(1)).text, "old");
+        EXPECT_THAT(Click(w, 1), testing::ElementsAre(MemoryForm::Message{
+                                     std::string("Coefficient in row 2, column 3 ") + reason,
+                                     "Coefficient ERROR"}))
+            << refused;
+        EXPECT_EQ(form.focused(), txtMat(23));
+        EXPECT_EQ(form.label(LabelId{3}).caption, "Matrix of Minors");
+        EXPECT_EQ(Grid(form, 3), Texts(3, std::vector<std::string>(3)));
+        EXPECT_EQ(Boxes(form, txtDetCol, 3), boxes);
+        EXPECT_EQ(form.field(txtDeterminant).text, "-5");
     }
-}
-
-TEST(Minors, RefusedCoefficientOnAClickEmptiesTheGrid) {
-    for (const std::int16_t n : std::vector<std::int16_t>{1, 2, 3, 6}) {
-        MemoryForm form;
+    for (const int n : {1, 2, 6}) {
+        Window w(n);
+        MemoryForm& form = w.form;
         for (int r = 1; r <= n; ++r) {
             for (int c = 1; c <= n; ++c) {
                 form.setText(txtMat(10 * r + c), r == c ? "2" : "1");
             }
         }
-        (void)RunGrid(form, n, 0);
+        (void)RunGrid(w, 0);
         form.setText(txtMat(10 * n + n), "two");
-        EXPECT_EQ(Click(form, n, 1), (CellProblem{txtMat(10 * n + n), ReadError::syntax}));
-        EXPECT_EQ(form.label(LabelId{3}).caption, "Matrix of Minors");
+        EXPECT_EQ(Click(w, 1).size(), 1U);
         EXPECT_EQ(Grid(form, n), Texts(static_cast<std::size_t>(n),
                                        std::vector<std::string>(static_cast<std::size_t>(n))));
     }
@@ -336,9 +325,10 @@ TEST(Minors, RefusedCoefficientOnAClickEmptiesTheGrid) {
 // Exact arithmetic has no overflow: values beyond the double range are
 // shown as what they are.
 TEST(Minors, ValuesBeyondTheDoubleRangeAreShown) {
-    MemoryForm form;
+    Window w;
+    MemoryForm& form = w.form;
     SetMatrix(form, {{"1", "1", "1"}, {"1E300", "1", "1"}, {"0", "1E10", "1"}});
-    EXPECT_EQ(RunGrid(form, 3, 0), "9.999999999E+309");
+    EXPECT_EQ(RunGrid(w, 0), "9.999999999E+309");
     EXPECT_EQ(Grid(form, 3), (Texts{{"-9999999999", "1E+300", "1E+310"},
                                     {"-9999999999", "1", "10000000000"},
                                     {"0", "-1E+300", "-1E+300"}}));
@@ -347,33 +337,34 @@ TEST(Minors, ValuesBeyondTheDoubleRangeAreShown) {
         (std::vector<std::string>{"9.999999999E+309", "9.999999999E+309", "9.999999999E+309"}));
     EXPECT_TRUE(form.messages().empty());
 
-    MemoryForm two;
-    SetMatrix(two, {{"1E200", "1E200"}, {"1E200", "1E200"}});
-    EXPECT_EQ(RunGrid(two, 2, 1), "0");
-    EXPECT_EQ(Grid(two, 2), (Texts{{"1E+400", "-1E+400"}, {"-1E+400", "1E+400"}}));
+    Window two(2);
+    SetMatrix(two.form, {{"1E200", "1E200"}, {"1E200", "1E200"}});
+    EXPECT_EQ(RunGrid(two, 1), "0");
+    EXPECT_EQ(Grid(two.form, 2), (Texts{{"1E+400", "-1E+400"}, {"-1E+400", "1E+400"}}));
 }
 
 // The hidden column boxes read the grid back as doubles. The sub-determinants
 // add up to 2E+308 in columns 1 and 2, and a cell of 1E+310 cannot be read:
 // nothing shows those totals, so the boxes are emptied and start again from 0.
 TEST(Minors, AColumnTotalBeyondTheDoubleRangeEmptiesItsBoxOnly) {
-    MemoryForm form;
+    Window w;
+    MemoryForm& form = w.form;
     SetMatrix(form, {{"1", "1", "0"}, {"1", "1", "0"}, {"0", "0", "1E308"}});
-    (void)RunGrid(form, 3, 1);
+    (void)RunGrid(w, 1);
     EXPECT_EQ(Boxes(form, txtDetCol, 3), (std::vector<std::string>{"0", "0", "0"}));
 
-    EXPECT_EQ(Click(form, 3, 0), std::nullopt);
+    EXPECT_TRUE(Click(w, 0).empty());
     EXPECT_EQ(form.label(LabelId{3}).caption, "Matrix of Determinants");
     EXPECT_EQ(Grid(form, 3),
               (Texts{{"1E+308", "1E+308", "0"}, {"1E+308", "1E+308", "0"}, {"0", "0", "0"}}));
     EXPECT_EQ(Boxes(form, txtDetCol, 3), (std::vector<std::string>{"0", "0", "0"}));
 
-    MemoryForm beyond;
-    SetMatrix(beyond, {{"1", "1", "1"}, {"1E300", "1", "1"}, {"0", "1E10", "1"}});
-    (void)RunGrid(beyond, 3, 0);
-    EXPECT_EQ(Boxes(beyond, txtDetCol, 3),
+    Window beyond;
+    SetMatrix(beyond.form, {{"1", "1", "1"}, {"1E300", "1", "1"}, {"0", "1E10", "1"}});
+    (void)RunGrid(beyond, 0);
+    EXPECT_EQ(Boxes(beyond.form, txtDetCol, 3),
               (std::vector<std::string>{"-19999999998", "0", "-1E+300"}));
-    EXPECT_TRUE(form.messages().empty());
+    EXPECT_TRUE(beyond.form.messages().empty());
 }
 
 // Random diagonally dominant integer matrices: every value stays an exact
@@ -384,8 +375,9 @@ TEST(Minors, RowsAndColumnsOfLaplaceTermsAddUpToTheDeterminant) {
     std::mt19937 random(1234);
     std::uniform_int_distribution<int> entry(-6, 6);
     for (int trial = 0; trial < 300; ++trial) {
-        const auto n = static_cast<std::int16_t>(2 + trial % 5);
-        MemoryForm form;
+        const int n = 2 + trial % 5;
+        Window w(n);
+        MemoryForm& form = w.form;
         testing_support::IntMatrix a(static_cast<std::size_t>(n),
                                      std::vector<long long>(static_cast<std::size_t>(n)));
         for (int r = 1; r <= n; ++r) {
@@ -397,7 +389,7 @@ TEST(Minors, RowsAndColumnsOfLaplaceTermsAddUpToTheDeterminant) {
         }
         const auto det = static_cast<double>(testing_support::ExactDeterminant(a));
         ASSERT_NE(det, 0.0);
-        ASSERT_EQ(RunGrid(form, n, 1), NumberText(det)) << "n = " << n << ", trial " << trial;
+        ASSERT_EQ(RunGrid(w, 1), NumberText(det)) << "n = " << n << ", trial " << trial;
         for (int i = 1; i <= n; ++i) {
             double row = 0.0;
             double column = 0.0;
@@ -408,7 +400,7 @@ TEST(Minors, RowsAndColumnsOfLaplaceTermsAddUpToTheDeterminant) {
             ASSERT_EQ(row, det) << "n = " << n << ", row " << i << ", trial " << trial;
             ASSERT_EQ(column, det) << "n = " << n << ", column " << i << ", trial " << trial;
         }
-        ASSERT_EQ(RunGrid(form, n, 0), NumberText(det)) << "n = " << n << ", trial " << trial;
+        ASSERT_EQ(RunGrid(w, 0), NumberText(det)) << "n = " << n << ", trial " << trial;
         for (int r = 1; n >= 3 && r <= n; ++r) {
             ASSERT_EQ(Value(form.field(txtDetRow(r)).text), det) << "n = " << n;
         }

@@ -12,8 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "numtext/arithmetic_overflow.h"
-
 namespace velmora {
 namespace {
 

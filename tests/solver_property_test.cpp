@@ -15,7 +15,6 @@
 #include "form/memory_form.h"
 #include "form_texts.h"
 #include "non_number_text.h"
-#include "solver/solver.h"
 
 namespace velmora {
 namespace {
@@ -61,7 +60,8 @@ struct Census {
 void SolveAndJudge(int n, int option, std::mt19937_64& random, Census& census) {
     const auto size = static_cast<std::size_t>(n);
     const int kind = static_cast<int>(random() % 4);
-    MemoryForm form;
+    testing_support::Window window(n);
+    MemoryForm& form = window.form;
     form.selectOption(option);
     RationalMatrix a(size, RationalVector(size));
     RationalVector y(size);
@@ -79,8 +79,7 @@ void SolveAndJudge(int n, int option, std::mt19937_64& random, Census& census) {
         description += "| " + text + " / ";
     }
     SCOPED_TRACE(description);
-    const SolveOutcome outcome = cmdSolve_Click(form, static_cast<std::int16_t>(n));
-    ASSERT_EQ(outcome.problem, std::nullopt);
+    window.logic.cmdSolve_Click();
 
     const mpq_class det = ExactDeterminantOf(a);
     ASSERT_EQ(form.field(txtDeterminant).text, NumberTextOf(det));

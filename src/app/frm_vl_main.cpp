@@ -6,8 +6,6 @@
 #include "exact/rational.h"
 #include "form/design.h"
 #include "form/messages.h"
-#include "form/reset_outputs.h"
-#include "minors/minors.h"
 #include "numtext/numtext.h"
 
 namespace velmora {
@@ -77,8 +75,7 @@ void frmVLMain::LayoutMatrix() {
     const design::Rect vectorCaption = design::Label(7).rect;
     m_form.moveLabel(LabelId{7}, vectorCaption.left + dx, vectorCaption.top);
 
-    ResetOutputs(m_form, m_n);
-    m_results = {};
+    ResetOutputs();
 }
 
 bool frmVLMain::AcceptDimension() {
@@ -116,25 +113,59 @@ void frmVLMain::txtY_GotFocus(int index) {
     m_form.select(txtY(index), 0, kCellSelection);
 }
 
+SolveInput frmVLMain::Input() const {
+    SolveInput input{TextMatrix(m_n, m_n), TextVector(m_n),
+                     m_form.isOptionSelected(0) ? GridKind::determinants : GridKind::minors,
+                     TextVector(m_n)};
+    for (int r = 1; r <= m_n; ++r) {
+        for (int c = 1; c <= m_n; ++c) {
+            input.coefficients(r, c) = m_form.text(txtMat(10 * r + c));
+        }
+        input.vector(r) = m_form.text(txtY(r));
+        input.columnBoxes(r) = m_form.text(txtDetCol(r));
+    }
+    return input;
+}
+
+void frmVLMain::ResetOutputs() {
+    m_results = {};
+    ShowResults();
+}
+
 void frmVLMain::cmdSolve_Click() {
     m_pasteUndo.reset();
-    SolveOutcome outcome = velmora::cmdSolve_Click(m_form, m_n);
-    m_results = std::move(outcome.results);
+    // Every result field is written once: what the Solve gives, and the
+    // reset state wherever it gives nothing.
+    SolveResults results = Solve(Input());
+    const std::optional<CellProblem> problem = std::move(results.problem);
+    results.problem.reset();
+    m_results = std::move(results);
     ShowResults();
-    if (outcome.problem) {
-        Report(*outcome.problem);
+    if (problem) {
+        Report(*problem);
+    } else if (!m_results.inverse) {
+        m_form.showMessage(messages::kZeroDeterminant);
     }
+}
+
+void frmVLMain::CalcMinorMatrix() {
+    GridOutcome outcome = MinorGrid(Input());
+    if (outcome.problem) {
+        // Never half filled, and never the other option's numbers under the
+        // new caption: the grid empties; the working boxes stay as they were.
+        m_results.grid.cells = ShownMatrix(0, 0);
+        ShowResults();
+        Report(*outcome.problem);
+        return;
+    }
+    m_results.grid = std::move(outcome.grid);
+    ShowResults();
 }
 
 void frmVLMain::optMat_Click(int index) {
     m_pasteUndo.reset();
-    MinorResults minors;
-    const std::optional<CellProblem> problem = velmora::optMat_Click(m_form, m_n, index, minors);
-    m_results.grid = std::move(minors.grid);
-    ShowResults();
-    if (problem) {
-        Report(*problem);
-    }
+    m_form.setCaption(LabelId{3}, index == 0 ? kCaptionDeterminants : kCaptionMinors);
+    CalcMinorMatrix();
 }
 
 void frmVLMain::chkFractions_Click(bool checked) {
@@ -143,25 +174,29 @@ void frmVLMain::chkFractions_Click(bool checked) {
 }
 
 void frmVLMain::ShowResults() {
-    if (m_results.determinant) {
-        ShowResult(txtDeterminant, *m_results.determinant);
-    }
-    for (int r = 1; r <= m_results.grid.rows(); ++r) {
-        for (int c = 1; c <= m_results.grid.cols(); ++c) {
-            ShowResult(txtMinMat(10 * r + c), m_results.grid(r, c));
+    const SolveResults& held = m_results;
+    const auto show = [this](FieldId id, const ShownNumber* shown) {
+        if (shown != nullptr) {
+            ShowResult(id, *shown);
+        } else {
+            m_form.setText(id, id.field == Field::txtIM
+                                   ? design::IdentityText(id.index / 10, id.index % 10)
+                                   : "");
+            m_form.setNote(id, "", "");
         }
-    }
-    if (m_results.inverse) {
-        for (int r = 1; r <= m_results.inverse->rows(); ++r) {
-            for (int c = 1; c <= m_results.inverse->cols(); ++c) {
-                ShowResult(txtIM(10 * r + c), (*m_results.inverse)(r, c));
-            }
+    };
+    show(txtDeterminant, held.determinant ? &*held.determinant : nullptr);
+    const bool grid = held.grid.cells.rows() == m_n;
+    const bool boxes = held.grid.rowBoxes.size() == m_n;
+    for (int r = 1; r <= m_n; ++r) {
+        for (int c = 1; c <= m_n; ++c) {
+            show(txtMinMat(10 * r + c), grid ? &held.grid.cells(r, c) : nullptr);
+            show(txtIM(10 * r + c), held.inverse ? &(*held.inverse)(r, c) : nullptr);
         }
-    }
-    if (m_results.solution) {
-        for (int r = 1; r <= m_results.solution->size(); ++r) {
-            ShowResult(txtSol(r), (*m_results.solution)(r));
-        }
+        show(txtSol(r), held.solution ? &(*held.solution)(r) : nullptr);
+        // Working storage, never shown: written as plain texts.
+        m_form.setText(txtDetRow(r), boxes ? held.grid.rowBoxes(r) : "");
+        m_form.setText(txtDetCol(r), boxes ? held.grid.columnBoxes(r) : "");
     }
 }
 
@@ -320,8 +355,9 @@ std::optional<std::string> frmVLMain::FractionGridText(FieldId id) const {
             return m_results.inverse ? std::optional(ValuesText(*m_results.inverse, fraction))
                                      : std::nullopt;
         case Field::txtMinMat:
-            return m_results.grid.rows() > 0 ? std::optional(ValuesText(m_results.grid, fraction))
-                                             : std::nullopt;
+            return m_results.grid.cells.rows() > 0
+                       ? std::optional(ValuesText(m_results.grid.cells, fraction))
+                       : std::nullopt;
         case Field::txtSol: {
             if (!m_results.solution) {
                 return std::nullopt;
@@ -339,17 +375,19 @@ std::optional<std::string> frmVLMain::FractionGridText(FieldId id) const {
 }
 
 void frmVLMain::Report(const CellProblem& problem) {
-    const design::Cell cell = design::CellOf(problem.cell);
-    if (problem.cell.field == Field::txtY) {
-        m_form.showMessage(messages::RightHandSidePrompt(cell.row), messages::kRightHandSideTitle);
+    FieldId cell = txtY(problem.row);
+    if (problem.inVector()) {
+        m_form.showMessage(messages::RightHandSidePrompt(problem.row),
+                           messages::kRightHandSideTitle);
     } else {
-        m_form.showMessage(messages::CoefficientPrompt(cell.row, cell.column,
+        cell = txtMat(10 * problem.row + problem.column);
+        m_form.showMessage(messages::CoefficientPrompt(problem.row, problem.column,
                                                        problem.reason == ReadError::outOfRange),
                            messages::kCoefficientTitle);
     }
     // Hand the cell to the user with its whole text selected, ready to retype.
-    m_form.setFocus(problem.cell);
-    m_form.select(problem.cell, 0, static_cast<int>(m_form.text(problem.cell).size()));
+    m_form.setFocus(cell);
+    m_form.select(cell, 0, static_cast<int>(m_form.text(cell).size()));
 }
 
 }  // namespace velmora

@@ -1,10 +1,12 @@
 #pragma once
 
 // The main window's logic: its event handlers and private routines. It owns
-// the dimension N, and reaches the controls only
-// through the Form port. The handlers are the edge between the toolkit and
-// the computations: every error of a computation is turned into a message
-// box here, and no exception leaves a handler.
+// the dimension N and the exact results of the last Solve, and reaches the
+// controls only through the Form port. It is the one writer of the result
+// fields: the computations (solver/) hand back values, and these routines
+// write them, with their notes, and word every refusal in a message box.
+// Errors a computation foresees come back as values; the one catch for the
+// unforeseen is at the toolkit's edge, in QtForm::run.
 
 #include <cstdint>
 #include <optional>
@@ -14,7 +16,6 @@
 #include <vector>
 
 #include "form/form.h"
-#include "minors/coefficients.h"
 #include "solver/solver.h"
 
 namespace velmora {
@@ -72,10 +73,19 @@ public:
 private:
     void InitForm();
     void LayoutMatrix();
+    // Forgets the results and writes the reset state: the identity in the
+    // inverse, every other result empty.
+    void ResetOutputs();
+    // The option switch's run: the grid again from the coefficients as they
+    // are now; the other results stay.
+    void CalcMinorMatrix();
+    // The texts of the visible N x N system, for the computations.
+    [[nodiscard]] SolveInput Input() const;
     // Refuses a dimension that cannot be applied; true when it can.
     [[nodiscard]] bool AcceptDimension();
-    // Writes every result the window holds, as decimals or as fractions,
-    // with the notes that give each its exact value.
+    // Writes every result field of the N x N block from the results held, as
+    // decimals or as fractions with the notes that give each its exact
+    // value, and the reset state where there is no result.
     void ShowResults();
     void ShowResult(FieldId id, const ShownNumber& shown);
     void Report(const CellProblem& problem);
@@ -90,7 +100,8 @@ private:
     Form& m_form;
     std::int16_t m_n = 0;
     std::optional<PasteUndo> m_pasteUndo;
-    // The exact values behind the result fields; every reset clears them.
+    // The exact values behind the result fields (never a problem: that is
+    // reported at once); every reset clears them.
     SolveResults m_results;
     bool m_fractions = false;
 };

@@ -1,6 +1,6 @@
 #include "determinant/determinant.h"
 
-#include "numtext/arithmetic_overflow.h"
+#include "determinant/arithmetic_overflow.h"
 
 namespace velmora {
 

@@ -1,11 +1,14 @@
 #pragma once
 
-// Fixed-size determinants of the top-left k x k block of a matrix, k = 2..5.
-// Each is a pure function of its argument, which it never modifies. Every
-// product and every result is checked: a value beyond the double range (or a
-// NaN) throws ArithmeticOverflow instead of being returned.
+// Fixed-size determinants of the top-left k x k block of a matrix of doubles,
+// k = 2..5: the window's public routines, kept with their own contract. The
+// window itself no longer calls them: every result it shows is computed in
+// exact rationals (exact/), where a double would round. Each is a pure
+// function of its argument, which it never modifies. Every product and every
+// result is checked: a value beyond the double range (or a NaN) throws
+// ArithmeticOverflow instead of being returned.
 
-#include "determinant/matrix.h"
+#include "matrix/matrix.h"
 
 namespace velmora {
 

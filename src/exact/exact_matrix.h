@@ -5,8 +5,8 @@
 
 #include <optional>
 
-#include "determinant/matrix.h"
 #include "exact/rational.h"
+#include "matrix/matrix.h"
 
 namespace velmora {
 

@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include "form/reset_outputs.h"
 #include "numtext/numtext.h"
 
 namespace velmora::design {
@@ -118,6 +117,10 @@ Rect DesignRect(FieldId id) {
     const Cell cell = CellOf(id);
     return {spec.left + spec.pitchX * (cell.column - 1), spec.top + spec.pitchY * (cell.row - 1),
             spec.width, spec.height};
+}
+
+std::string IdentityText(int row, int column) {
+    return WholeNumberText(row == column ? 1 : 0);
 }
 
 std::string InitialText(FieldId id) {

@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
-#include "determinant/matrix.h"
 #include "form/form.h"
 #include "form/messages.h"
+#include "matrix/matrix.h"
 
 namespace velmora::design {
 
@@ -104,6 +104,9 @@ struct Rect {
     int left, top, width, height;
 };
 [[nodiscard]] Rect DesignRect(FieldId id);
+// The text of cell (row, column) of the identity, as the inverse grid holds
+// it at start-up and after every reset: "1" or "0".
+[[nodiscard]] std::string IdentityText(int row, int column);
 [[nodiscard]] std::string InitialText(FieldId id);
 [[nodiscard]] std::string AccessibleName(FieldId id);
 

@@ -84,6 +84,7 @@ void MemoryForm::setLine(LineId id, LineEnds ends) {
 }
 
 bool MemoryForm::isOptionSelected(int index) const {
+    (void)design::OptionSlot(index);  // throws for a member the array does not have
     return m_selectedOption == index;
 }
 

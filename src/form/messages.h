@@ -21,7 +21,6 @@ constexpr Message kDimensionUnusable{"Matrix Dimension must be a whole number fr
                                      "Matrix Dimension ERROR"};
 constexpr Message kZeroDeterminant{"Inverse Matrix NOT Solvable, Check for Proportionate ROWS",
                                    "ZERO Determinant"};
-constexpr Message kNoDeterminantRoutine{"Determinant Matrix ERROR", "Determinant ERROR"};
 constexpr Message kPasteDoesNotFit{"The pasted block does not fit", "Paste ERROR"};
 
 // "Coefficient in row R, column C is not a number" (or "is out of range").

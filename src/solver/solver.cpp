@@ -1,44 +1,107 @@
 #include "solver/solver.h"
 
-#include <stdexcept>
+#include <cmath>
 #include <utility>
-
-#include "form/messages.h"
-#include "form/reset_outputs.h"
-#include "minors/minors.h"
-#include "numtext/numtext.h"
+#include <variant>
 
 namespace velmora {
 
-SolveOutcome cmdSolve_Click(Form& form, std::int16_t n) {
-    if (n > kMaxDimension) {
-        throw std::invalid_argument("dimension above the largest grid");
-    }
-    ResetOutputs(form, n);
+namespace {
 
-    // The minors routine reads every coefficient, row by row, before it
-    // writes anything; its determinant decides whether there is an inverse.
-    SolveOutcome outcome;
-    MinorResults minors;
-    outcome.problem = CalcMinorMatrix(form, n, minors);
-    if (outcome.problem) {
-        return outcome;
+// The coefficients, each read strictly at its exact value, row by row and
+// left to right; or the first one refused in that order.
+std::variant<RationalMatrix, CellProblem> ReadCoefficients(const TextMatrix& texts) {
+    RationalMatrix a(texts.rows(), texts.cols());
+    for (int r = 1; r <= texts.rows(); ++r) {
+        for (int c = 1; c <= texts.cols(); ++c) {
+            ExactReading number = ReadExactStrict(texts(r, c));
+            if (!number.ok()) {
+                return CellProblem{r, c, number.ec};
+            }
+            a(r, c) = std::move(number.value);
+        }
     }
-    SolveResults& results = outcome.results;
-    results.determinant = ShownAsNumber(minors.determinant);
-    form.setText(txtDeterminant, results.determinant->decimal);
-    results.grid = std::move(minors.grid);
-    if (minors.determinant.isZero() || !minors.inverse) {
-        form.showMessage(messages::kZeroDeterminant);
-        return outcome;
+    return a;
+}
+
+// A column box adds the shown cell, read back from its text as a double, onto
+// the box's text. A total that cannot be formed (a text beyond the double
+// range) empties the box, as a reset does, so that the next run starts it
+// again from 0.
+std::string AddToColumnBox(const std::string& box, const std::string& shown) {
+    const LenientNumber before = ReadNumberLenient(box);
+    const LenientNumber cell = ReadNumberLenient(shown);
+    const double total = before.value + cell.value;
+    const bool formed = before.ok() && cell.ok() && std::isfinite(total);
+    return formed ? NumberText(total) : "";
+}
+
+// The grid fills row by row, each row box after its row, the column boxes
+// brought up to date after each row. (The element's own coefficient is read
+// strictly here: every text the strict reader accepts reads the same
+// leniently.)
+GridResults GridOf(const RationalMatrix& a, const MatrixAnalysis& analysis, GridKind kind,
+                   const TextVector& columnBoxes) {
+    const int n = a.rows();
+    const bool boxes = n >= 3;
+    GridResults grid{ShownMatrix(n, n), TextVector(boxes ? n : 0),
+                     boxes ? columnBoxes : TextVector(0)};
+    for (int r = 1; r <= n; ++r) {
+        Rational s;
+        for (int c = 1; c <= n; ++c) {
+            const Rational& d = analysis.subDeterminants(r, c);
+            Rational t = d * a(r, c);
+            if ((r + c) % 2 != 0) {
+                t = -t;
+            }
+            s = s + t;
+            grid.cells(r, c) = ShownAsNumber(kind == GridKind::determinants ? d : t);
+        }
+        if (boxes) {
+            grid.rowBoxes(r) = NumberText(s);
+            for (int c = 1; c <= n; ++c) {
+                grid.columnBoxes(c) = AddToColumnBox(grid.columnBoxes(c), grid.cells(r, c).decimal);
+            }
+        }
+    }
+    return grid;
+}
+
+}  // namespace
+
+GridOutcome MinorGrid(const SolveInput& input) {
+    auto read = ReadCoefficients(input.coefficients);
+    if (const CellProblem* problem = std::get_if<CellProblem>(&read)) {
+        return {*problem, {}};
+    }
+    const RationalMatrix& a = std::get<RationalMatrix>(read);
+    return {std::nullopt, GridOf(a, Analyse(a), input.grid, input.columnBoxes)};
+}
+
+SolveResults Solve(const SolveInput& input) {
+    SolveResults results;
+    auto read = ReadCoefficients(input.coefficients);
+    if (const CellProblem* problem = std::get_if<CellProblem>(&read)) {
+        results.problem = *problem;
+        return results;
+    }
+    const RationalMatrix& a = std::get<RationalMatrix>(read);
+    MatrixAnalysis analysis = Analyse(a);
+    // A Solve starts the column boxes afresh, as a reset leaves them.
+    results.grid = GridOf(a, analysis, input.grid, TextVector(a.rows()));
+    // The elimination's determinant: in exact arithmetic every row's
+    // expansion in the grid gives the same number.
+    results.determinant = ShownAsNumber(analysis.determinant);
+    if (!analysis.inverse) {
+        return results;  // the determinant is 0
     }
 
-    const RationalMatrix& w = *minors.inverse;
+    const RationalMatrix& w = *analysis.inverse;
+    const int n = a.rows();
     ShownMatrix inverse(n, n);
-    for (int j = 1; j <= n; ++j) {
-        for (int i = 1; i <= n; ++i) {
-            inverse(j, i) = ShownInThreeDecimals(w(j, i));
-            form.setText(txtIM(10 * j + i), inverse(j, i).decimal);
+    for (int r = 1; r <= n; ++r) {
+        for (int c = 1; c <= n; ++c) {
+            inverse(r, c) = ShownInThreeDecimals(w(r, c));
         }
     }
     results.inverse = std::move(inverse);
@@ -46,10 +109,10 @@ SolveOutcome cmdSolve_Click(Form& form, std::int16_t n) {
     // y as the user sees it: a text without a leading number is 0.
     RationalVector y(n);
     for (int r = 1; r <= n; ++r) {
-        ExactReading number = ReadExactLenient(form.text(txtY(r)));
+        ExactReading number = ReadExactLenient(input.vector(r));
         if (!number.ok()) {
-            outcome.problem = CellProblem{txtY(r), number.ec};
-            return outcome;
+            results.problem = CellProblem{r, 0, number.ec};
+            return results;
         }
         y(r) = std::move(number.value);
     }
@@ -57,10 +120,9 @@ SolveOutcome cmdSolve_Click(Form& form, std::int16_t n) {
     ShownVector solution(n);
     for (int r = 1; r <= n; ++r) {
         solution(r) = ShownAsNumber(x(r));
-        form.setText(txtSol(r), solution(r).decimal);
     }
     results.solution = std::move(solution);
-    return outcome;
+    return results;
 }
 
 }  // namespace velmora

@@ -117,9 +117,10 @@ void QtForm::showMessage(std::string_view prompt, std::string_view title) {
 }
 
 void QtForm::setNote(FieldId id, std::string_view note, std::string_view fallback) {
-    FieldEdit* edit = field(id);
-    edit->setPreciseText(ToQString(note));
-    edit->setFallbackText(ToQString(fallback));
+    if (FieldEdit* edit = field(id)) {
+        edit->setPreciseText(ToQString(note));
+        edit->setFallbackText(ToQString(fallback));
+    }
 }
 
 void QtForm::paintEvent(QPaintEvent* /*event*/) {

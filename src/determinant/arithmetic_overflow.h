@@ -5,9 +5,10 @@
 
 namespace velmora {
 
-// A product, sum or quotient left the double range (or became NaN). It is
-// thrown where the infinity appears and caught only by the window's event
-// handler, so that it crosses the determinant routines unchanged.
+// A product or sum of the determinant routines left the double range (or
+// became NaN). It is thrown where the infinity appears and passes through
+// the nested routines unchanged, so that a caller gets either a finite
+// determinant or this error.
 class ArithmeticOverflow : public std::overflow_error {
 public:
     ArithmeticOverflow() : std::overflow_error("arithmetic overflow") {}
