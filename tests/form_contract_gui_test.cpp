@@ -40,8 +40,8 @@ TYPED_TEST(FormContract, EveryMemberTakesEveryFieldOperation) {
         const std::string text = "-123456.789 and 1/3";
         form.setText(id, text);
         EXPECT_EQ(form.text(id), text) << static_cast<int>(id.field) << " " << id.index;
-        EXPECT_NO_THROW(form.setNote(id, "note", "fallback"));
-        EXPECT_NO_THROW(form.setNote(id, "", ""));
+        EXPECT_NO_THROW(form.setNote(id, {"note", "fallback", true, true}));
+        EXPECT_NO_THROW(form.setNote(id, {}));
         EXPECT_NO_THROW(form.select(id, 0, 100));
         EXPECT_NO_THROW(form.select(id, 5, 2));
         EXPECT_NO_THROW(form.setLeft(id, 120));
@@ -62,7 +62,7 @@ TYPED_TEST(FormContract, AMemberAnArrayDoesNotHaveIsRefusedByEveryOperation) {
           FieldId{Field::txtMatSize, 1}}) {
         EXPECT_THROW((void)form.text(id), std::out_of_range);
         EXPECT_THROW(form.setText(id, "1"), std::out_of_range);
-        EXPECT_THROW(form.setNote(id, "n", ""), std::out_of_range);
+        EXPECT_THROW(form.setNote(id, {"n", "", false, false}), std::out_of_range);
         EXPECT_THROW(form.select(id, 0, 1), std::out_of_range);
         EXPECT_THROW(form.setFocus(id), std::out_of_range);
         EXPECT_THROW(form.setLeft(id, 0), std::out_of_range);

@@ -170,12 +170,16 @@ TEST_F(Gui, ReadOnlyFieldsKeepTheirColours) {
     }
 }
 
-TEST_F(Gui, TabIntoACellSelectsItsFirstNineCharacters) {
-    form().setText(txtMat(11), "123.456789012");
+// Typing over a focused entry replaces it, however long: never "589" from
+// "-123456.789" and "5".
+TEST_F(Gui, TabIntoACellSelectsItsWholeText) {
+    form().setText(txtMat(11), "-123456.789");
     focus(edit(txtMatSize));
     tab();
     ASSERT_EQ(focused(), edit(txtMat(11)));
-    EXPECT_EQ(edit(txtMat(11))->selectedText(), "123.45678");
+    EXPECT_EQ(edit(txtMat(11))->selectedText(), "-123456.789");
+    QTest::keyClicks(edit(txtMat(11)), "5");
+    EXPECT_EQ(form().text(txtMat(11)), "5");
 
     form().setText(txtY(1), "2");
     focus(edit(txtMat(33)));
@@ -184,38 +188,43 @@ TEST_F(Gui, TabIntoACellSelectsItsFirstNineCharacters) {
     EXPECT_EQ(edit(txtY(1))->selectedText(), "2");
 }
 
-TEST_F(Gui, ClickIntoACellSelectsItsFirstNineCharacters) {
+TEST_F(Gui, ClickIntoACellSelectsItsWholeText) {
     form().setText(txtMat(22), "123.456789012");
     form().setText(txtY(2), "-98765.4321");
     click(edit(txtMat(22)));
     ASSERT_EQ(focused(), edit(txtMat(22)));
-    EXPECT_EQ(edit(txtMat(22))->selectedText(), "123.45678");
+    EXPECT_EQ(edit(txtMat(22))->selectedText(), "123.456789012");
     click(edit(txtY(2)));
-    EXPECT_EQ(edit(txtY(2))->selectedText(), "-98765.43");
+    EXPECT_EQ(edit(txtY(2))->selectedText(), "-98765.4321");
     // A click into a field that already has the focus just places the cursor.
     click(edit(txtY(2)));
     EXPECT_FALSE(edit(txtY(2))->hasSelectedText());
 }
 
-TEST_F(Gui, DimensionFieldSelectsItsFirstCharacterByTabAndByClick) {
+TEST_F(Gui, DimensionFieldSelectsItsWholeTextAndReadsTheNInUse) {
     focus(edit(txtMat(11)));
     form().setText(txtMatSize, "12");
     tab(Qt::ShiftModifier);
     ASSERT_EQ(focused(), edit(txtMatSize));
-    EXPECT_EQ(edit(txtMatSize)->selectedText(), "1");
+    EXPECT_EQ(edit(txtMatSize)->selectedText(), "12");
 
-    // Leaving it refuses 12 and writes 6 instead, without a re-layout.
+    // Leaving it refuses 12 and applies 6: the field, the grids and N agree.
     expectMessage([] { tab(); }, "Larger than Maximum Matrix Dimension of 6",
                   "Matrix Dimension ERROR");
     EXPECT_EQ(form().text(txtMatSize), "6");
-    EXPECT_EQ(form().logic().n(), 3);
-    EXPECT_TRUE(edit(txtMat(44))->isHidden());
+    EXPECT_EQ(form().logic().n(), 6);
+    EXPECT_FALSE(edit(txtMat(66))->isHidden());
 
-    form().setText(txtMatSize, "12");
+    // 2.5 is applied as 2 and reads 2; typed over, it becomes what is typed.
+    form().setText(txtMatSize, "2.5");
     click(edit(txtMatSize));
     ASSERT_EQ(focused(), edit(txtMatSize));
-    EXPECT_EQ(edit(txtMatSize)->selectedText(), "1");
-    form().setText(txtMatSize, "3");
+    EXPECT_EQ(edit(txtMatSize)->selectedText(), "2.5");
+    tab();
+    EXPECT_EQ(form().text(txtMatSize), "2");
+    tab(Qt::ShiftModifier);
+    QTest::keyClicks(edit(txtMatSize), "3");
+    EXPECT_EQ(form().text(txtMatSize), "3");
 }
 
 TEST_F(Gui, LeavingTheDimensionFieldLaysTheWindowOut) {

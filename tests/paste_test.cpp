@@ -195,7 +195,7 @@ TEST(PasteUndo, EndsWithTheNextEditOrComputation) {
         ASSERT_TRUE(w.logic.CanUndoPaste());
         switch (step) {
             case 0:
-                w.logic.Field_Edited();
+                w.logic.Field_Edited(txtMat(12));
                 break;
             case 1:
                 w.logic.cmdSolve_Click();

@@ -373,11 +373,14 @@ TEST(DimensionEntry, AppliesBlanksAndFractionsRoundedHalfToEven) {
         Window w;
         w.enterDimension(row.text);
         EXPECT_EQ(w.logic.n(), row.n) << row.text;
+        // The field reads the N in use, as a whole number.
+        EXPECT_EQ(w.text(txtMatSize), std::to_string(row.n)) << row.text;
         EXPECT_TRUE(w.form.messages().empty()) << row.text;
     }
 }
 
-TEST(DimensionEntry, AboveSixIsRefusedAndTheFieldReadsSix) {
+// Refused, and 6 applied: the field, the grids and N agree.
+TEST(DimensionEntry, AboveSixIsRefusedAndSixApplied) {
     for (const std::string text :
          {"7", "6.6", "12", "99999", "1E10", "32767", "40000", "1E400", "&H10000000000000000"}) {
         Window w;
@@ -389,12 +392,8 @@ TEST(DimensionEntry, AboveSixIsRefusedAndTheFieldReadsSix) {
                                                  "Matrix Dimension ERROR"}))
             << text;
         EXPECT_EQ(w.text(txtMatSize), "6");
-        EXPECT_EQ(w.logic.n(), 2);  // neither re-laid out nor reset
-        EXPECT_FALSE(w.visible(txtMat(33)));
-        EXPECT_EQ(w.text(txtDeterminant), "earlier result");
-        // The next time the field is left, the "6" is applied like any value.
-        w.logic.txtMatSize_LostFocus();
         EXPECT_EQ(w.logic.n(), 6);
+        EXPECT_TRUE(w.visible(txtMat(66)));
         EXPECT_EQ(w.text(txtDeterminant), "");
     }
 }
@@ -417,12 +416,14 @@ TEST(DimensionEntry, TextThatIsNoDimensionIsRefusedAndTheFieldShowsNAgain) {
     }
 }
 
-TEST(FocusSelection, SelectsTheFirstCharactersOfTheEntry) {
+// A typed number replaces the whole entry: a part left unselected would
+// merge with it into another number.
+TEST(FocusSelection, SelectsTheWholeEntry) {
     Window w;
     w.form.setText(txtMat(12), "123.456789012");
     w.logic.txtMat_GotFocus(12);
     EXPECT_EQ(w.form.field(txtMat(12)).selectionStart, 0);
-    EXPECT_EQ(w.form.field(txtMat(12)).selectionLength, 9);
+    EXPECT_EQ(w.form.field(txtMat(12)).selectionLength, 13);
 
     w.form.setText(txtY(2), "2");
     w.logic.txtY_GotFocus(2);
@@ -431,7 +432,7 @@ TEST(FocusSelection, SelectsTheFirstCharactersOfTheEntry) {
     w.form.setText(txtMatSize, "12");
     w.logic.txtMatSize_GotFocus();
     EXPECT_EQ(w.form.field(txtMatSize).selectionStart, 0);
-    EXPECT_EQ(w.form.field(txtMatSize).selectionLength, 1);
+    EXPECT_EQ(w.form.field(txtMatSize).selectionLength, 2);
 }
 
 // The handlers turn every error of a computation into a message box.
@@ -484,7 +485,7 @@ TEST(SolveHandler, ValuesBeyondTheDoubleRangeAreShown) {
     EXPECT_EQ(w.text(txtSol(1)), "1E-200");
     EXPECT_EQ(w.text(txtSol(2)), "-2E-200");
     // The fraction gives what three decimals cannot.
-    EXPECT_EQ(w.form.field(txtIM(11)).note, "1E-200");
+    EXPECT_EQ(w.form.field(txtIM(11)).note.note, "1E-200");
 }
 
 // The determinant, the grid and the inverse are known before the
@@ -643,11 +644,14 @@ TEST(Fractions, TheBoxSwitchesEveryResultBetweenDecimalsAndFractions) {
     EXPECT_EQ(w.text(txtSol(1)), "-10/3");
     EXPECT_EQ(w.text(txtSol(3)), "0");
     EXPECT_EQ(w.text(txtMinMat(11)), "1/50");
-    // Under a fraction, its decimal, which a field too narrow draws.
-    EXPECT_EQ(w.form.field(txtIM(11)).note, "-6.66666666666667");
-    EXPECT_EQ(w.form.field(txtIM(11)).fallback, "-6.66666666666667");
-    EXPECT_EQ(w.form.field(txtIM(13)).note, "");
-    EXPECT_EQ(w.form.field(txtDeterminant).note, "-0.003");
+    // Under a fraction, the text the cell shows without the box, which a
+    // field too narrow draws, marked as rounded only when it is.
+    EXPECT_EQ(w.form.field(txtIM(11)).note.note, "-6.66666666666667");
+    EXPECT_EQ(w.form.field(txtIM(11)).note, (FieldNote{"-6.66666666666667", "-6.667", false}));
+    EXPECT_EQ(w.form.field(txtIM(13)).note, (FieldNote{"", "10.000", true}));
+    EXPECT_EQ(w.form.field(txtDeterminant).note, (FieldNote{"-0.003", "-0.003", true}));
+    EXPECT_EQ(w.form.field(txtSol(1)).note.fallback, "-3.33333333333333");
+    EXPECT_FALSE(w.form.field(txtSol(1)).note.fallbackExact);
 
     // The option buttons compute the grid again, shown as the box says.
     w.form.selectOption(1);
@@ -660,24 +664,64 @@ TEST(Fractions, TheBoxSwitchesEveryResultBetweenDecimalsAndFractions) {
     EXPECT_EQ(w.text(txtIM(11)), "-6.667");
     EXPECT_EQ(w.text(txtSol(1)), "-3.33333333333333");
     EXPECT_EQ(w.text(txtMinMat(11)), "0.002");
-    EXPECT_EQ(w.form.field(txtIM(11)).fallback, "");
+    EXPECT_EQ(w.form.field(txtIM(11)).note.fallback, "");
     EXPECT_TRUE(w.form.messages().empty());
+}
+
+// From the first edit of an input after a Solve until the next Solve or
+// reset, every result says it is out of date; the option buttons' grid is
+// computed again from the inputs as they are, and so is current.
+TEST(OutOfDate, AnEditedInputMarksEveryResultUntilTheNextSolve) {
+    const auto marks = [](const Window& w) {
+        std::vector<bool> marked;
+        for (const FieldId id : {txtDeterminant, txtIM(11), txtIM(33), txtSol(2), txtMinMat(23)}) {
+            marked.push_back(w.form.field(id).note.outOfDate);
+        }
+        return marked;
+    };
+    const std::vector<bool> none(5, false);
+    const std::vector<bool> all(5, true);
+    for (const FieldId edited : {txtY(3), txtMat(22), txtMatSize}) {
+        Window w;
+        EnterSystem(w, kDecimalSystem, {"1", "2", "3"});
+        w.logic.Field_Edited(txtY(1));  // before any Solve: nothing to mark
+        w.logic.cmdSolve_Click();
+        EXPECT_EQ(marks(w), none);
+        w.logic.Field_Edited(edited);
+        EXPECT_EQ(marks(w), edited == txtMatSize ? none : all);
+        w.logic.chkFractions_Click(true);
+        EXPECT_EQ(marks(w), edited == txtMatSize ? none : all);
+        w.form.selectOption(1);
+        w.logic.optMat_Click(1);
+        EXPECT_FALSE(w.form.field(txtMinMat(23)).note.outOfDate);
+        EXPECT_EQ(w.form.field(txtIM(11)).note.outOfDate, edited != txtMatSize);
+        w.logic.cmdSolve_Click();
+        EXPECT_EQ(marks(w), none);
+    }
+    // A paste is an edit too; leaving the dimension resets.
+    Window w;
+    EnterSystem(w, kDecimalSystem, {"1", "2", "3"});
+    w.logic.cmdSolve_Click();
+    ASSERT_TRUE(w.logic.PasteBlock(txtY(1), "5\n6"));
+    EXPECT_EQ(marks(w), all);
+    w.enterDimension("3");
+    EXPECT_EQ(marks(w), none);
 }
 
 TEST(Fractions, NotesGiveTheExactValueWhereTheDecimalIsNot) {
     Window w;
     EnterSystem(w, kDecimalSystem, {"1", "2", "3"});
     w.logic.cmdSolve_Click();
-    EXPECT_EQ(w.form.field(txtIM(11)).note, "-6.66666666666667\nexactly -20/3");
-    EXPECT_EQ(w.form.field(txtIM(13)).note, "10");  // exact, in fewer digits
-    EXPECT_EQ(w.form.field(txtSol(1)).note, "-3.33333333333333\nexactly -10/3");
-    EXPECT_EQ(w.form.field(txtSol(3)).note, "");
-    EXPECT_EQ(w.form.field(txtDeterminant).note, "");
-    EXPECT_EQ(w.form.field(txtMinMat(11)).note, "");
+    EXPECT_EQ(w.form.field(txtIM(11)).note.note, "-6.66666666666667\nexactly -20/3");
+    EXPECT_EQ(w.form.field(txtIM(13)).note.note, "10");  // exact, in fewer digits
+    EXPECT_EQ(w.form.field(txtSol(1)).note.note, "-3.33333333333333\nexactly -10/3");
+    EXPECT_EQ(w.form.field(txtSol(3)).note.note, "");
+    EXPECT_EQ(w.form.field(txtDeterminant).note.note, "");
+    EXPECT_EQ(w.form.field(txtMinMat(11)).note.note, "");
     // A reset clears them with the results.
     w.enterDimension("3");
-    EXPECT_EQ(w.form.field(txtIM(11)).note, "");
-    EXPECT_EQ(w.form.field(txtSol(1)).note, "");
+    EXPECT_EQ(w.form.field(txtIM(11)).note.note, "");
+    EXPECT_EQ(w.form.field(txtSol(1)).note.note, "");
     EXPECT_EQ(w.logic.FractionGridText(txtIM(11)), std::nullopt);
 }
 

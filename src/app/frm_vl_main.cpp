@@ -12,9 +12,6 @@ namespace velmora {
 
 namespace {
 
-constexpr int kDimensionSelection = 1;  // a typed digit replaces a one-digit dimension
-constexpr int kCellSelection = 9;       // a typed number replaces an entry of up to 9 characters
-
 // The window is designed for 6 x 6; for a smaller N everything right of or
 // below the coefficient grid moves by one grid pitch per missing column or
 // row, so it keeps its design distance from the last visible cell.
@@ -34,7 +31,9 @@ void frmVLMain::InitForm() {
 
 void frmVLMain::LayoutMatrix() {
     // Callers have checked the text: it reads as a whole number from 1 to 6.
+    // The field then reads the N in use ("2.5" is applied as 2 and reads 2).
     m_n = ReadDimension(m_form.text(txtMatSize)).value;
+    m_form.setText(txtMatSize, WholeNumberText(m_n));
     const int missing = Matrix::kMaxSize - m_n;
     const int dx = -kColumnPitch * missing;
     const int dy = -kRowPitch * missing;
@@ -83,9 +82,10 @@ bool frmVLMain::AcceptDimension() {
     const bool tooLarge =
         m.ec == DimensionError::tooLarge || (m.ok() && m.value > Matrix::kMaxSize);
     if (tooLarge) {
+        // Refused, and the largest applied: the field, the grids and N agree.
         m_form.showMessage(messages::kDimensionTooLarge);
         m_form.setText(txtMatSize, WholeNumberText(Matrix::kMaxSize));
-        return false;
+        return true;
     }
     if (!m.ok() || m.value < 1) {
         m_form.showMessage(messages::kDimensionUnusable);
@@ -101,16 +101,23 @@ void frmVLMain::txtMatSize_LostFocus() {
     }
 }
 
+// An input field takes the focus with its whole text selected, so that a
+// typed number replaces the entry, however long, and never merges with the
+// rest of it.
+void frmVLMain::SelectAll(FieldId id) {
+    m_form.select(id, 0, static_cast<int>(m_form.text(id).size()));
+}
+
 void frmVLMain::txtMatSize_GotFocus() {
-    m_form.select(txtMatSize, 0, kDimensionSelection);
+    SelectAll(txtMatSize);
 }
 
 void frmVLMain::txtMat_GotFocus(int index) {
-    m_form.select(txtMat(index), 0, kCellSelection);
+    SelectAll(txtMat(index));
 }
 
 void frmVLMain::txtY_GotFocus(int index) {
-    m_form.select(txtY(index), 0, kCellSelection);
+    SelectAll(txtY(index));
 }
 
 SolveInput frmVLMain::Input() const {
@@ -129,6 +136,7 @@ SolveInput frmVLMain::Input() const {
 
 void frmVLMain::ResetOutputs() {
     m_results = {};
+    m_outOfDate = m_gridOutOfDate = false;
     ShowResults();
 }
 
@@ -140,6 +148,7 @@ void frmVLMain::cmdSolve_Click() {
     const std::optional<CellProblem> problem = std::move(results.problem);
     results.problem.reset();
     m_results = std::move(results);
+    m_outOfDate = m_gridOutOfDate = false;
     ShowResults();
     if (problem) {
         Report(*problem);
@@ -159,6 +168,7 @@ void frmVLMain::CalcMinorMatrix() {
         return;
     }
     m_results.grid = std::move(outcome.grid);
+    m_gridOutOfDate = false;  // computed from the inputs as they are now
     ShowResults();
 }
 
@@ -177,12 +187,13 @@ void frmVLMain::ShowResults() {
     const SolveResults& held = m_results;
     const auto show = [this](FieldId id, const ShownNumber* shown) {
         if (shown != nullptr) {
-            ShowResult(id, *shown);
+            const bool grid = id.field == Field::txtMinMat;
+            ShowResult(id, *shown, grid ? m_gridOutOfDate : m_outOfDate);
         } else {
             m_form.setText(id, id.field == Field::txtIM
                                    ? design::IdentityText(id.index / 10, id.index % 10)
                                    : "");
-            m_form.setNote(id, "", "");
+            m_form.setNote(id, {});
         }
     };
     show(txtDeterminant, held.determinant ? &*held.determinant : nullptr);
@@ -200,25 +211,31 @@ void frmVLMain::ShowResults() {
     }
 }
 
-void frmVLMain::ShowResult(FieldId id, const ShownNumber& shown) {
+void frmVLMain::ShowResult(FieldId id, const ShownNumber& shown, bool outOfDate) {
     // The note gives the value at full precision (15 digits) and, where that
     // is not exact, the fraction; nothing when the text says it all.
     const std::string& precise = shown.number.text;
+    FieldNote note;
+    note.outOfDate = outOfDate;
     if (m_fractions) {
+        // Too wide, a fraction gives way to what the cell shows without the
+        // box, marked as rounded only when that is not the value itself.
         const std::string fraction = FractionText(shown.value);
         m_form.setText(id, fraction);
-        m_form.setNote(id, fraction != precise ? precise : "", precise);
+        note.note = fraction != precise ? precise : "";
+        note.fallback = shown.decimal;
+        note.fallbackExact = ReadExactStrict(shown.decimal).value == shown.value;
+        m_form.setNote(id, note);
         return;
     }
-    std::string note;
     if (shown.decimal != precise || !shown.number.exact) {
-        note = precise;
+        note.note = precise;
     }
     if (!shown.number.exact) {
-        note += "\n" + std::string(messages::kExactly) + FractionText(shown.value);
+        note.note += "\n" + std::string(messages::kExactly) + FractionText(shown.value);
     }
     m_form.setText(id, shown.decimal);
-    m_form.setNote(id, note, "");
+    m_form.setNote(id, note);
 }
 
 bool frmVLMain::PasteBlock(FieldId id, std::string_view text) {
@@ -267,6 +284,7 @@ bool frmVLMain::PasteBlock(FieldId id, std::string_view text) {
         }
     }
     m_pasteUndo = std::move(undo);
+    InputChanged();
     return true;
 }
 
@@ -283,11 +301,22 @@ bool frmVLMain::UndoPaste() {
     for (const auto& [cell, text] : undo.cells) {
         m_form.setText(cell, text);
     }
+    InputChanged();
     return true;
 }
 
-void frmVLMain::Field_Edited() {
+void frmVLMain::Field_Edited(FieldId id) {
     m_pasteUndo.reset();
+    if (id.field == Field::txtMat || id.field == Field::txtY) {
+        InputChanged();
+    }
+}
+
+void frmVLMain::InputChanged() {
+    if (m_results.determinant && !(m_outOfDate && m_gridOutOfDate)) {
+        m_outOfDate = m_gridOutOfDate = true;
+        ShowResults();
+    }
 }
 
 std::optional<std::string> frmVLMain::GridText(FieldId id) const {
@@ -387,7 +416,7 @@ void frmVLMain::Report(const CellProblem& problem) {
     }
     // Hand the cell to the user with its whole text selected, ready to retype.
     m_form.setFocus(cell);
-    m_form.select(cell, 0, static_cast<int>(m_form.text(cell).size()));
+    SelectAll(cell);
 }
 
 }  // namespace velmora

@@ -49,8 +49,10 @@ public:
     // Solve or an option has computed results from the pasted cells.
     bool UndoPaste();
     [[nodiscard]] bool CanUndoPaste() const { return m_pasteUndo.has_value(); }
-    // The user has changed a field's text himself.
-    void Field_Edited();
+    // The user has changed a field's text himself. An edit of a coefficient
+    // or a right-hand side marks the results out of date until the next
+    // Solve or reset, as a paste and its undo do.
+    void Field_Edited(FieldId id);
 
     // The visible N x N grid a field belongs to, as tab-separated rows of the
     // fields' texts: the coefficients with the vector as a last column, the
@@ -81,13 +83,17 @@ private:
     void CalcMinorMatrix();
     // The texts of the visible N x N system, for the computations.
     [[nodiscard]] SolveInput Input() const;
-    // Refuses a dimension that cannot be applied; true when it can.
+    // Refuses a dimension that cannot be applied as typed; true when the
+    // field's text is to be applied (after a dimension above 6 it reads 6).
     [[nodiscard]] bool AcceptDimension();
+    void SelectAll(FieldId id);
+    // A coefficient or right-hand side has changed since the results.
+    void InputChanged();
     // Writes every result field of the N x N block from the results held, as
     // decimals or as fractions with the notes that give each its exact
     // value, and the reset state where there is no result.
     void ShowResults();
-    void ShowResult(FieldId id, const ShownNumber& shown);
+    void ShowResult(FieldId id, const ShownNumber& shown, bool outOfDate);
     void Report(const CellProblem& problem);
 
     // What a block paste changed: each cell with its text before, and the
@@ -104,6 +110,10 @@ private:
     // reported at once); every reset clears them.
     SolveResults m_results;
     bool m_fractions = false;
+    // An input has changed since the results (the grid: since it was last
+    // computed, by a Solve or an option button).
+    bool m_outOfDate = false;
+    bool m_gridOutOfDate = false;
 };
 
 }  // namespace velmora

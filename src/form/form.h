@@ -47,6 +47,20 @@ struct LineEnds {
     friend bool operator==(const LineEnds&, const LineEnds&) = default;
 };
 
+// What a result field tells beyond its text. `note` is what its tooltip and
+// accessible description add to the text (the exact value). `fallback` is a
+// decimal drawn in place of a text too wide for the field (a long fraction),
+// marked as rounded when it does not fit either or `fallbackExact` is
+// false. `outOfDate`: an input has changed since the result was computed.
+struct FieldNote {
+    std::string note;
+    std::string fallback;
+    bool fallbackExact = false;
+    bool outOfDate = false;
+
+    friend bool operator==(const FieldNote&, const FieldNote&) = default;
+};
+
 class Form {
 public:
     virtual ~Form() = default;
@@ -71,12 +85,9 @@ public:
     virtual void showMessage(std::string_view prompt, std::string_view title) = 0;
     void showMessage(const Message& message) { showMessage(message.prompt, message.title); }
 
-    // What a result field tells beyond its text: `note`, which its tooltip
-    // and its accessible description add to the text (the exact value), and
-    // `fallback`, a decimal drawn rounded to fit in place of a text too wide
-    // for the field (a long fraction). Empty texts for none; every reset of
-    // the results clears them.
-    virtual void setNote(FieldId id, std::string_view note, std::string_view fallback) = 0;
+    // The field's note (FieldNote{} for none); every reset of the results
+    // clears them.
+    virtual void setNote(FieldId id, const FieldNote& note) = 0;
 
 protected:
     Form() = default;

@@ -92,10 +92,8 @@ void MemoryForm::showMessage(std::string_view prompt, std::string_view title) {
     m_messages.push_back({std::string(prompt), std::string(title)});
 }
 
-void MemoryForm::setNote(FieldId id, std::string_view note, std::string_view fallback) {
-    FieldState& field = state(id);
-    field.note = note;
-    field.fallback = fallback;
+void MemoryForm::setNote(FieldId id, const FieldNote& note) {
+    state(id).note = note;
 }
 
 const MemoryForm::FieldState& MemoryForm::field(FieldId id) const {

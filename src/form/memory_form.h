@@ -24,8 +24,7 @@ public:
         int top = 0;
         int selectionStart = 0;
         int selectionLength = 0;
-        std::string note;
-        std::string fallback;
+        FieldNote note;
     };
     struct LabelState {
         std::string caption;
@@ -54,7 +53,7 @@ public:
     void setLine(LineId id, LineEnds ends) override;
     [[nodiscard]] bool isOptionSelected(int index) const override;
     void showMessage(std::string_view prompt, std::string_view title) override;
-    void setNote(FieldId id, std::string_view note, std::string_view fallback) override;
+    void setNote(FieldId id, const FieldNote& note) override;
 
     // For tests. Asking for a member an array does not have throws
     // std::out_of_range, as every Form operation on one does.

@@ -37,6 +37,10 @@ constexpr std::string_view kRightHandSideTitle = "Vector ERROR";
     return "Right-hand side in row " + std::to_string(row) + " is out of range";
 }
 
+// The first line of a result's tooltip and description once an input has
+// changed since the Solve that computed it.
+constexpr std::string_view kOutOfDate = "Out of date: press Solve";
+
 // What a result's tooltip and accessible description add to its text.
 constexpr std::string_view kExactly = "exactly ";
 

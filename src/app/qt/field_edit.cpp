@@ -53,6 +53,11 @@ QAction* StandardEntry(const QMenu* menu, const char* text, const QString& name)
     return nullptr;
 }
 
+QString OutOfDateLine() {
+    return QString::fromUtf8(messages::kOutOfDate.data(),
+                             static_cast<qsizetype>(messages::kOutOfDate.size()));
+}
+
 }  // namespace
 
 FieldEdit::FieldEdit(FieldId id, FieldHost& host, QWidget* parent)
@@ -60,9 +65,18 @@ FieldEdit::FieldEdit(FieldId id, FieldHost& host, QWidget* parent)
     connect(this, &QLineEdit::textChanged, this, &FieldEdit::noteText);
 }
 
-void FieldEdit::setPreciseText(const QString& text) {
-    m_preciseText = text;
+void FieldEdit::setNote(const FieldNote& note) {
+    const QString fallback = QString::fromStdString(note.fallback);
+    const bool redraw = fallback != m_fallbackText || note.fallbackExact != m_fallbackExact ||
+                        note.outOfDate != m_outOfDate;
+    m_preciseText = QString::fromStdString(note.note);
+    m_fallbackText = fallback;
+    m_fallbackExact = note.fallbackExact;
+    m_outOfDate = note.outOfDate;
     describe();
+    if (redraw) {
+        update();
+    }
 }
 
 void FieldEdit::noteText() {
@@ -78,6 +92,9 @@ void FieldEdit::describe() {
     QString description = valueNote();
     if (description.isEmpty() && isReadOnly()) {
         description = text();  // a result's text is its value at full precision
+    }
+    if (m_outOfDate) {
+        description = OutOfDateLine() + QLatin1Char('\n') + description;
     }
     if (description != accessibleDescription()) {
         setAccessibleDescription(description);
@@ -95,17 +112,13 @@ ShownText FieldEdit::fitted() const {
     const int width = TextArea(option, this).width();
     ShownText shown = FitToWidth(text(), option.fontMetrics, width);
     if (shown.marked && !m_fallbackText.isEmpty()) {
+        // The decimal stands for a text not shown: marked when it is not
+        // the value itself, or is rounded again to fit.
         shown = FitToWidth(m_fallbackText, option.fontMetrics, width);
-        shown.marked = true;  // the decimal stands for a text not shown
+        shown.marked = shown.marked || !m_fallbackExact;
     }
+    shown.outOfDate = m_outOfDate;
     return shown;
-}
-
-void FieldEdit::setFallbackText(const QString& text) {
-    if (text != m_fallbackText) {
-        m_fallbackText = text;
-        update();
-    }
 }
 
 bool FieldEdit::drawsFitted() const {
@@ -138,10 +151,16 @@ QString FieldEdit::toolTipText() const {
     if (note == text() || note.startsWith(text() + QLatin1Char('\n'))) {
         note.remove(0, text().size() + 1);
     }
+    QString tip;
     if (!note.isEmpty()) {
-        return text() + QLatin1Char('\n') + note;
+        tip = text() + QLatin1Char('\n') + note;
+    } else if (textHidden()) {
+        tip = text();
     }
-    return textHidden() ? text() : QString();
+    if (m_outOfDate) {
+        tip = tip.isEmpty() ? OutOfDateLine() : OutOfDateLine() + QLatin1Char('\n') + tip;
+    }
+    return tip;
 }
 
 bool FieldEdit::event(QEvent* event) {

@@ -64,17 +64,16 @@ public:
     [[nodiscard]] QString shownText() const;
     // Whether what it draws leaves part of its text unseen.
     [[nodiscard]] bool textHidden() const;
-    // A more precise value behind the text; empty for none.
-    void setPreciseText(const QString& text);
+    // What a result tells beyond its text (see FieldNote).
+    void setNote(const FieldNote& note);
+    [[nodiscard]] bool outOfDate() const { return m_outOfDate; }
     // What the field says of its value beyond its text: the precise value
     // behind a result, or what the window reads of an input it reads only
     // in part. The tooltip adds it below the text; a screen reader gets it
     // as the description (a result's description is at least its text).
+    // Both begin with a line that says so when the result is out of date.
     [[nodiscard]] QString valueNote() const;
     [[nodiscard]] bool hasReadingNote() const { return !m_readingNote.isEmpty(); }
-    // A decimal drawn rounded to fit, and marked, in place of a text too
-    // wide for the field (a long fraction); empty for none.
-    void setFallbackText(const QString& text);
     [[nodiscard]] QString toolTipText() const;
 
 signals:
@@ -112,6 +111,8 @@ private:
     FieldHost& m_host;
     QString m_preciseText;
     QString m_fallbackText;
+    bool m_fallbackExact = false;
+    bool m_outOfDate = false;
     QString m_readingNote;
     // Whether the logic last saw the focus arrive here and not leave. A
     // focus that comes back to such a field with the window's activation is

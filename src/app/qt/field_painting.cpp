@@ -19,6 +19,8 @@ constexpr int kMarkSize = 4;  // pixels along either edge
 const QColor kMarkColour(176, 0, 0);
 constexpr int kUnderlineHeight = 2;  // pixels
 const QColor kReadingMarkColour(224, 150, 0);
+// A result out of date: its text in grey, unlike a current black one.
+const QColor kOutOfDateColour(128, 128, 128);
 
 }  // namespace
 
@@ -62,7 +64,7 @@ void PaintField(QPainter& painter, const QStyleOptionFrame& option, const QWidge
                          option.palette.color(QPalette::Highlight));
         painter.setPen(option.palette.color(QPalette::HighlightedText));
     } else {
-        painter.setPen(option.palette.color(QPalette::Text));
+        painter.setPen(shown.outOfDate ? kOutOfDateColour : option.palette.color(QPalette::Text));
     }
     painter.drawText(baseline, shown.text);
 

@@ -20,7 +20,8 @@ namespace velmora {
 
 struct ShownText {
     QString text;
-    bool marked = false;  // rounded, cut or filled with '#'
+    bool marked = false;     // rounded, cut or filled with '#'
+    bool outOfDate = false;  // drawn greyed: an input changed since
 };
 
 // The text fitted to `width` pixels of the font.

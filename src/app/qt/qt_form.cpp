@@ -116,10 +116,9 @@ void QtForm::showMessage(std::string_view prompt, std::string_view title) {
     (void)box.exec();  // the answer is never used
 }
 
-void QtForm::setNote(FieldId id, std::string_view note, std::string_view fallback) {
+void QtForm::setNote(FieldId id, const FieldNote& note) {
     if (FieldEdit* edit = field(id)) {
-        edit->setPreciseText(ToQString(note));
-        edit->setFallbackText(ToQString(fallback));
+        edit->setNote(note);
     }
 }
 
@@ -188,8 +187,8 @@ void QtForm::onFractionsToggled(bool checked) {
     run([this, checked] { m_logic.chkFractions_Click(checked); });
 }
 
-void QtForm::onTextEdited() {
-    m_logic.Field_Edited();
+void QtForm::onTextEdited(FieldId id) {
+    run([this, id] { m_logic.Field_Edited(id); });
 }
 
 bool QtForm::pasteBlock(FieldId id, const QString& text) {

@@ -55,7 +55,7 @@ public:
     void setLine(LineId id, LineEnds ends) override;
     [[nodiscard]] bool isOptionSelected(int index) const override;
     void showMessage(std::string_view prompt, std::string_view title) override;
-    void setNote(FieldId id, std::string_view note, std::string_view fallback) override;
+    void setNote(FieldId id, const FieldNote& note) override;
     using QWidget::setFocus;
     using QWidget::setVisible;
 
@@ -83,7 +83,7 @@ private:
     void onSolveClicked();
     void onOptionToggled(int index, bool checked);
     void onFractionsToggled(bool checked);
-    void onTextEdited();
+    void onTextEdited(FieldId id);
 
     // FieldHost
     bool pasteBlock(FieldId id, const QString& text) override;

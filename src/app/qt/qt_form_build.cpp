@@ -161,7 +161,7 @@ void QtForm::buildFields() {
             edit->setAccessibleName(ToQString(design::AccessibleName(id)));
             connect(edit, &FieldEdit::gotFocus, this, &QtForm::onGotFocus);
             connect(edit, &FieldEdit::lostFocus, this, &QtForm::onLostFocus);
-            connect(edit, &FieldEdit::textEdited, this, &QtForm::onTextEdited);
+            connect(edit, &FieldEdit::textEdited, this, [this, id] { onTextEdited(id); });
         }
     }
 }
