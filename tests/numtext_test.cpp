@@ -425,55 +425,6 @@ TEST(NumberText, ExponentFormHasTheLayout) {
     }
 }
 
-// ThreeDecimals
-
-TEST(ThreeDecimals, WritesThePattern) {
-    const std::vector<NumberToText> rows = {
-        {0.5, ".500"},
-        {-0.25, "-.250"},
-        {2.0, "2.000"},
-        {1234.5678, "1234.568"},
-        {0.0, ".000"},
-        {1.0 / 3.0, ".333"},
-        {0.0004, ".000"},
-        {999.9996, "1000.000"},
-        {-999.9996, "-1000.000"},
-        {-0.0004, ".000"},
-        {-0.0, ".000"},
-        {0.9996, "1.000"},
-        {-0.9996, "-1.000"},
-        {-1.5, "-1.500"},
-        {-2.0 / 3.0, "-.667"},
-        {1e15, "1000000000000000.000"},
-        // Exact binary halves go to the even thousandth.
-        {0.0625, ".062"},
-        {0.1875, ".188"},
-        {-0.0625, "-.062"},
-        // Inexact ones follow the binary value: 1.0005 is stored below the half.
-        {1.0005, "1.000"},
-        {0.0005, ".001"},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(ThreeDecimals(row.value), row.text) << CFormat("%.17G", row.value);
-    }
-}
-
-TEST(ThreeDecimals, AgreesWithCFixedFormat) {
-    for (double x : RandomDoubles()) {
-        std::string expected = CFormat("%.3f", x);
-        if (expected == "0.000" || expected == "-0.000") {
-            expected = ".000";
-        } else if (expected.rfind("0.", 0) == 0) {
-            expected.erase(0, 1);
-        } else if (expected.rfind("-0.", 0) == 0) {
-            expected.erase(1, 1);
-        }
-        ASSERT_EQ(ThreeDecimals(x), expected);
-    }
-    EXPECT_EQ(ThreeDecimals(kMax).size(), 309u + 4u);
-    EXPECT_EQ(ThreeDecimals(-kMax).size(), 309u + 5u);
-}
-
 // WholeNumberText and RoundHalfEven
 
 TEST(WholeNumberText, WritesDigits) {

@@ -124,12 +124,6 @@ struct Dimension {
 // ReadNumberStrict. Precondition: x is finite.
 [[nodiscard]] std::string NumberText(double x);
 
-// The pattern "###.000": three decimals rounded from the exact binary
-// value (halves to even, as "%.3f"), no zero before the point (".500",
-// "-.250"); a value that rounds to zero is ".000" whatever its sign.
-// Precondition: x is finite.
-[[nodiscard]] std::string ThreeDecimals(double x);
-
 [[nodiscard]] std::string WholeNumberText(std::int16_t n);
 
 // Nearest whole number; an exact half goes to the even neighbour. Does not

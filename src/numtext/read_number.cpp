@@ -1,14 +1,12 @@
 #include "numtext/numtext.h"
 
-#include <array>
 #include <cassert>
 #include <charconv>
-#include <cmath>
 #include <cstddef>
-#include <limits>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <system_error>
-#include <utility>
 
 namespace velmora {
 
@@ -290,23 +288,6 @@ LenientNumber ReadNumberLenient(std::string_view text) {
     return {number.value, number.ec, found.readInFull};
 }
 
-int CutDigits(std::string& digits, std::size_t keep, bool roundUp) {
-    digits.resize(keep, '0');
-    if (!roundUp) {
-        return 0;
-    }
-    for (std::size_t i = keep; i-- > 0;) {
-        if (digits[i] != '9') {
-            ++digits[i];
-            return 0;
-        }
-        digits[i] = '0';
-    }
-    digits.insert(digits.begin(), '1');
-    digits.pop_back();
-    return 1;
-}
-
 PartsReading ReadPartsStrict(std::string_view text, Range range) {
     return Parts(FindStrict(text), range);
 }
@@ -314,93 +295,6 @@ PartsReading ReadPartsStrict(std::string_view text, Range range) {
 PartsReading ReadPartsLenient(std::string_view text) {
     std::string blankFree;
     return Parts(FindLenient(text, blankFree), Range::doubles);
-}
-
-Dimension ReadDimension(std::string_view text) {
-    const StrictNumber number = ReadNumberStrict(text);
-    if (number.ec == ReadError::outOfRange) {
-        // A well-formed number beyond the double range: 0 when it is below
-        // it (1E-400), otherwise too large, or too small when it is
-        // negative ("-1E400"). A literal beyond 64 bits is too large.
-        const PartsReading beyond = ReadPartsStrict(text, Range::unlimited);
-        const NumberParts& parts = beyond.parts;
-        if (beyond.ok() && parts.exponent + static_cast<std::int64_t>(parts.digits.size()) <= 0) {
-            return {0, DimensionError::none};
-        }
-        return {
-            0, beyond.ok() && parts.negative ? DimensionError::tooSmall : DimensionError::tooLarge};
-    }
-    if (!number.ok()) {
-        return {0, DimensionError::notANumber};
-    }
-    const double rounded = RoundHalfEven(number.value);
-    if (rounded > std::numeric_limits<std::int16_t>::max()) {
-        return {0, DimensionError::tooLarge};
-    }
-    if (rounded < std::numeric_limits<std::int16_t>::min()) {
-        return {0, DimensionError::tooSmall};
-    }
-    return {static_cast<std::int16_t>(rounded), DimensionError::none};
-}
-
-std::string NumberText(double x) {
-    assert(std::isfinite(x));
-    if (x == 0.0) {
-        return "0";  // also for -0
-    }
-    // The general format with 15 digits is C's %.15G: plain for decimal
-    // exponents -4..14 of the rounded value, trailing zeros dropped.
-    std::array<char, 32> buffer{};
-    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                         std::chars_format::general, 15);
-    assert(ec == std::errc());
-    (void)ec;
-    std::string text(buffer.data(), end);
-    if (const std::size_t e = text.find('e'); e != std::string::npos) {
-        text[e] = 'E';
-    }
-    // Next to the largest double, 15 digits round up to a number beyond the
-    // range; write the largest 15-digit one below it so that the text reads
-    // back.
-    if (std::fabs(x) > 1.7976931348623e308 && !ReadNumberStrict(text).ok()) {
-        text = x < 0 ? "-1.79769313486231E+308" : "1.79769313486231E+308";
-    }
-    return text;
-}
-
-std::string ThreeDecimals(double x) {
-    assert(std::isfinite(x));
-    // Up to 309 whole digits, sign, point and three decimals.
-    std::array<char, 320> buffer{};
-    const auto [end, ec] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::fixed, 3);
-    assert(ec == std::errc());
-    (void)ec;
-    std::string text(buffer.data(), end);
-    if (text == "0.000" || text == "-0.000") {
-        return ".000";
-    }
-    // "###" writes no zero before the point.
-    const std::size_t zero = text.front() == '-' ? 1 : 0;
-    if (text.compare(zero, 2, "0.") == 0) {
-        text.erase(zero, 1);
-    }
-    return text;
-}
-
-std::string WholeNumberText(std::int16_t n) {
-    return std::to_string(n);
-}
-
-double RoundHalfEven(double x) noexcept {
-    // std::round is independent of the rounding mode; only an exact half
-    // can land on the odd neighbour, and then the even one is one closer
-    // to zero. The sign of a zero result follows x, as with nearbyint.
-    double r = std::round(x);
-    if (std::fabs(r - x) == 0.5 && std::fmod(r, 2.0) != 0.0) {
-        r -= std::copysign(1.0, x);
-    }
-    return std::copysign(r, x);
 }
 
 }  // namespace velmora
