@@ -304,6 +304,35 @@ TEST(ReadDimension, FailsWithAReason) {
     }
 }
 
+// DecimalText
+
+TEST(DecimalText, WritesEachForm) {
+    using Form = DecimalForm;
+    const struct {
+        DecimalDigits x;
+        Form form;
+        const char* text;
+    } rows[] = {
+        {{false, "12345", 3}, Form::plain, "1234.5"},
+        {{true, "12", -4}, Form::plain, "-0.00012"},
+        {{false, "15", 5}, Form::plain, "150000"},
+        {{false, "1500", 1}, Form::plain, "15"},  // trailing zeros are not written
+        {{true, "", 7}, Form::plain, "0"},        // a zero has no sign
+        {{true, "000", -3}, Form::exponent, "0"},
+        {{true, "12345", 3}, Form::exponent, "-1.2345E+03"},
+        {{false, "1", -300}, Form::exponent, "1E-300"},
+        {{false, "25", 1000}, Form::exponent, "2.5E+1000"},
+        {{false, "100", 0}, Form::exponent, "1E+00"},
+        {{false, "333", -5}, Form::general, "3.33E-05"},
+        {{false, "333", -4}, Form::general, "0.000333"},
+        {{true, "999999999999999", 14}, Form::general, "-999999999999999"},
+        {{false, "1", 15}, Form::general, "1E+15"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(DecimalText(row.x, row.form), row.text) << row.x.digits << " " << row.x.lead;
+    }
+}
+
 // NumberText
 
 TEST(NumberText, WritesTheGeneralForm) {

@@ -171,32 +171,8 @@ RoundedText RoundedNumberText(const Rational& x) {
     if (x.isZero()) {
         return {"0", true};
     }
-    constexpr std::size_t kDigits = 15;
-    const Significand s = Significant(MpqOf(x), kDigits);
-    const std::string& digits = s.digits;
-    const std::string sign = x.sign() < 0 ? "-" : "";
-    const auto trimmed = [](std::string d) {
-        d.erase(d.find_last_not_of('0') + 1);
-        return d;
-    };
-    // Plain for exponents -4..14 of the rounded value, as C's "%.15G".
-    if (s.exponent >= -4 && s.exponent < static_cast<long>(kDigits)) {
-        if (s.exponent < 0) {
-            return {sign + "0." + std::string(static_cast<std::size_t>(-s.exponent - 1), '0') +
-                        trimmed(digits),
-                    s.exact};
-        }
-        const auto whole = static_cast<std::size_t>(s.exponent) + 1;
-        const std::string fraction = trimmed(digits.substr(whole));
-        return {sign + digits.substr(0, whole) + (fraction.empty() ? "" : "." + fraction), s.exact};
-    }
-    const std::string fraction = trimmed(digits.substr(1));
-    std::string exponent = std::to_string(s.exponent < 0 ? -s.exponent : s.exponent);
-    if (exponent.size() < 2) {
-        exponent.insert(0, "0");
-    }
-    return {sign + digits.substr(0, 1) + (fraction.empty() ? "" : "." + fraction) + "E" +
-                (s.exponent < 0 ? "-" : "+") + exponent,
+    Significand s = Significant(MpqOf(x), kNumberTextDigits);
+    return {DecimalText({x.sign() < 0, std::move(s.digits), s.exponent}, DecimalForm::general),
             s.exact};
 }
 

@@ -116,12 +116,35 @@ struct Dimension {
 // other text the strict reader refuses.
 [[nodiscard]] Dimension ReadDimension(std::string_view text);
 
+// A decimal number as its writer takes it: the value is (negative ? -1 : 1)
+// * d1.d2d3... * 10^lead, where d1 d2 d3 ... are `digits`, the first not
+// zero; trailing zeros are allowed (they are not written), and no digits at
+// all is zero.
+struct DecimalDigits {
+    bool negative = false;
+    std::string digits;
+    std::int64_t lead = 0;
+};
+
+enum class DecimalForm {
+    plain,     // "-1234.5", "0.00012", "150000": zeros filled in up to the point
+    exponent,  // "-1.2345E+03", "1E-300": a sign and at least two exponent digits
+    general,   // as C's "%G": plain for leads -4 to kNumberTextDigits - 1, else exponent
+};
+
+// The significant digits of the window's number texts.
+constexpr std::size_t kNumberTextDigits = 15;
+
+// The one writer of decimal texts: x in the form, without trailing zeros
+// after the point; a zero is "0", without a sign, in every form.
+[[nodiscard]] std::string DecimalText(const DecimalDigits& x, DecimalForm form);
+
 // General text, as C's "%.15G": 15 significant digits, plain for decimal
 // exponents -4..14 of the rounded value, otherwise mantissa, 'E', sign and at
-// least two exponent digits ("1.5E+20"); no trailing zeros. Negative zero is
-// written "0". Within a unit of the 15th digit of the largest double the
-// digits are rounded down, so that every text reads back through
-// ReadNumberStrict. Precondition: x is finite.
+// least two exponent digits ("1.5E+20"); no trailing zeros: the general form
+// of DecimalText. Negative zero is written "0". Within a unit of the 15th digit of the largest
+// double the digits are rounded down, so that every text reads back through ReadNumberStrict.
+// Precondition: x is finite.
 [[nodiscard]] std::string NumberText(double x);
 
 [[nodiscard]] std::string WholeNumberText(std::int16_t n);
