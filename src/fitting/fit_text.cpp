@@ -88,13 +88,14 @@ std::optional<RoundedForm> PlainForm(const DecimalDigits& x, const FitsPredicate
     return std::nullopt;
 }
 
-std::optional<RoundedForm> ExponentForm(const DecimalDigits& x, const FitsPredicate& fits) {
+std::optional<RoundedForm> ExponentForm(const DecimalDigits& x, DecimalForm form,
+                                        const FitsPredicate& fits) {
     if (x.digits.empty()) {
         return std::nullopt;
     }
     for (std::int64_t digits = kMaxDigits; digits >= 1; --digits) {
         const DecimalDigits rounded = RoundAt(x, x.lead - digits + 1);
-        std::string text = DecimalText(rounded, DecimalForm::exponent);
+        std::string text = DecimalText(rounded, form);
         if (fits(text)) {
             return RoundedForm{std::move(text), rounded.lead - (digits - 1)};
         }
@@ -112,12 +113,18 @@ FittedText Filled(const FitsPredicate& fits) {
 
 FittedText RoundToFit(const DecimalDigits& x, const FitsPredicate& fits) {
     std::optional<RoundedForm> plain = PlainForm(x, fits);
-    std::optional<RoundedForm> exponent = ExponentForm(x, fits);
+    std::optional<RoundedForm> exponent = ExponentForm(x, DecimalForm::exponent, fits);
     if (plain && (!exponent || plain->place <= exponent->place)) {
         return {std::move(plain->text), Fit::rounded};
     }
     if (exponent) {
         return {std::move(exponent->text), Fit::rounded};
+    }
+    // The exponent without its '+' and leading zeros is the last resort: it
+    // is not the look of the window's number texts, but it still tells the
+    // magnitude where nothing else fits ("-1E308").
+    if (std::optional<RoundedForm> shortest = ExponentForm(x, DecimalForm::shortExponent, fits)) {
+        return {std::move(shortest->text), Fit::rounded};
     }
     return Filled(fits);
 }

@@ -127,9 +127,10 @@ struct DecimalDigits {
 };
 
 enum class DecimalForm {
-    plain,     // "-1234.5", "0.00012", "150000": zeros filled in up to the point
-    exponent,  // "-1.2345E+03", "1E-300": a sign and at least two exponent digits
-    general,   // as C's "%G": plain for leads -4 to kNumberTextDigits - 1, else exponent
+    plain,          // "-1234.5", "0.00012", "150000": zeros filled in up to the point
+    exponent,       // "-1.2345E+03", "1E-300": a sign and at least two exponent digits
+    shortExponent,  // "-1E308", "2.5E-7": no '+' and no leading zeros in the exponent
+    general,        // as C's "%G": plain for leads -4 to kNumberTextDigits - 1, else exponent
 };
 
 // The significant digits of the window's number texts.

@@ -31,10 +31,13 @@ int CutDigits(std::string& digits, std::size_t keep, bool roundUp) {
 
 namespace {
 
-std::string ExponentDigits(std::int64_t e) {
+std::string ExponentDigits(std::int64_t e, DecimalForm form) {
     const std::uint64_t magnitude =
         e < 0 ? 0 - static_cast<std::uint64_t>(e) : static_cast<std::uint64_t>(e);
     std::string text = std::to_string(magnitude);
+    if (form == DecimalForm::shortExponent) {
+        return (e < 0 ? "-" : "") + text;
+    }
     if (text.size() < 2) {
         text.insert(0, "0");
     }
@@ -60,7 +63,7 @@ std::string DecimalText(const DecimalDigits& x, DecimalForm form) {
             text += '.';
             text += digits.substr(1);
         }
-        return text + "E" + ExponentDigits(x.lead);
+        return text + "E" + ExponentDigits(x.lead, form);
     }
     if (x.lead < 0) {
         return text + "0." + std::string(static_cast<std::size_t>(-(x.lead + 1)), '0') +
