@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -109,14 +110,16 @@ TEST(ReadNumberStrict, RefusesNumbersBelowTheRange) {
 }
 
 TEST(ReadNumberStrict, RefusesTextOutsideTheGrammar) {
-    const std::vector<const char*> rows = {
-        "",         "  ",    "\t",    "abc",   "3abc", "inf",   "-inf",  "nan",   "NaN",
-        "infinity", "0x1p3", "0x10",  "1.2.3", "1,5",  "1,000", "1 000", "1 .5",  "- 1",
-        "1e",       "1e+",   "1E-",   "E5",    ".",    "-",     "+",     "+-1",   "--1",
-        "1D3",      "1d3",   "1e3.5", "1e3e3", "1E 3", "&",     "&H",    "&O",    "&O8",
-        "&HG",      "&H 10", "-&H10", "+&H10", "&H-1", "&H+1",  "&X10",  "& H10", "&H10.5",
-        "&H1E+2",   "1\n",   "\n1",   "1\r",   "1\v",  "1.5 x", "5%",    "$5",    "1_000",
-    };
+    const std::vector<const char*> rows =
+        {
+            "",         "  ",     "\t",    "abc",   "3abc", "inf",   "-inf",  "nan",   "NaN",
+            "infinity", "0x1p3",  "0x10",  "1.2.3", "1,5",  "1,000", "1 000", "1 .5",  "- 1",
+            "1e",       "1e+",    "1E-",   "E5",    ".",    "-",     "+",     "+-1",   "--1",
+            "1D3",      "1d3",    "1e3.5", "1e3e3", "1E 3", "&",     "&H",    "&O",    "&O8",
+            "&HG",      "&H 10",  "-&H10", "+&H10", "&H-1", "&H+1",  "&X10",  "& H10", "&H10.5",
+            "&H1E+2",   "1\n",    "\n1",   "1\r",   "1\v",  "1.5 x", "5%",    "$5",    "1_000",
+            "1/3",      "-1 / 3", "1/0",  // fractions are for the exact readers
+        };
     for (const char* text : rows) {
         const StrictNumber n = ReadNumberStrict(text);
         EXPECT_EQ(n.ec, ReadError::syntax) << '"' << text << '"';
@@ -219,6 +222,9 @@ TEST(ReadNumberLenient, ReadsTheLeadingNumber) {
         {"3E-324", kMinSubnormal},
         {"1.7976931348623157E308", kMax},
         {"&HFFFFFFFFFFFFFFFF", 18446744073709551615.0},
+        {"1/3", 1.0},
+        {"-2 / 5", -2.0},
+        {"1/0", 1.0},
     };
     for (const auto& row : rows) {
         const LenientNumber n = ReadNumberLenient(row.text);
@@ -261,6 +267,32 @@ TEST(ReadNumberLenient, AgreesWithTheStrictReader) {
     }
 }
 
+// ReadFractionStrict and ReadFractionLenient, in parts; their values and
+// their grammar are checked against the exact model in exact_test.
+
+TEST(ReadFraction, GivesTheNumeratorAndTheDenominatorInParts) {
+    const struct {
+        const char* text;
+        NumberParts numerator;
+        std::optional<NumberParts> denominator;
+        bool strict;  // else read leniently
+    } rows[] = {
+        {"-1.50/4E2", {true, "15", -1}, NumberParts{false, "4", 2}, true},
+        {" &HFF / 2.5 ", {false, "255", 0}, NumberParts{false, "25", -1}, true},
+        {"7", {false, "7", 0}, std::nullopt, true},
+        {"-0/3", {false, "", 0}, NumberParts{false, "3", 0}, true},
+        {"1 0 / 2 D 1", {false, "1", 1}, NumberParts{false, "2", 1}, false},
+        {"1/x", {false, "1", 0}, std::nullopt, false},
+    };
+    for (const auto& row : rows) {
+        const FractionReading reading =
+            row.strict ? ReadFractionStrict(row.text) : ReadFractionLenient(row.text);
+        ASSERT_TRUE(reading.ok()) << row.text;
+        EXPECT_EQ(reading.numerator, row.numerator) << row.text;
+        EXPECT_EQ(reading.denominator, row.denominator) << row.text;
+    }
+}
+
 // ReadDimension
 
 TEST(ReadDimension, RoundsHalfToEven) {
@@ -298,6 +330,8 @@ TEST(ReadDimension, FailsWithAReason) {
         {"-32769", Kind::tooSmall},
         {"-32768.6", Kind::tooSmall},
         {"-1E300", Kind::tooSmall},
+        {"6/2", Kind::notANumber},
+        {"12 / 2", Kind::notANumber},
     };
     for (const auto& [text, kind] : rows) {
         EXPECT_EQ(ReadDimension(text).ec, kind) << '"' << text << '"';

@@ -93,11 +93,15 @@ bool operator==(const Rational& a, const Rational& b) noexcept {
 
 namespace {
 
-ExactReading Exactly(const PartsReading& reading) {
+ExactReading Exactly(const FractionReading& reading) {
     if (!reading.ok()) {
         return {{}, reading.ec, reading.readInFull};
     }
-    return {Rational::FromParts(reading.parts), ReadError::none, reading.readInFull};
+    Rational value = Rational::FromParts(reading.numerator);
+    if (reading.denominator) {
+        value = value / Rational::FromParts(*reading.denominator);
+    }
+    return {std::move(value), ReadError::none, reading.readInFull};
 }
 
 // round(a / b) for a >= 0, b > 0, an exact half going up (away from zero),
@@ -156,11 +160,11 @@ Significand Significant(const mpq_class& x, std::size_t count) {
 }  // namespace
 
 ExactReading ReadExactStrict(std::string_view text) {
-    return Exactly(ReadPartsStrict(text));
+    return Exactly(ReadFractionStrict(text));
 }
 
 ExactReading ReadExactLenient(std::string_view text) {
-    return Exactly(ReadPartsLenient(text));
+    return Exactly(ReadFractionLenient(text));
 }
 
 std::string NumberText(const Rational& x) {
@@ -205,6 +209,11 @@ ShownNumber ShownInThreeDecimals(Rational value) {
 
 std::string FractionText(const Rational& x) {
     return MpqOf(x).get_str(10);
+}
+
+std::string ExactText(const Rational& x) {
+    RoundedText number = RoundedNumberText(x);
+    return number.exact ? std::move(number.text) : FractionText(x);
 }
 
 }  // namespace velmora

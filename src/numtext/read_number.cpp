@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -117,48 +118,79 @@ int LiteralBase(std::string_view s) {
     return 0;
 }
 
-// The number a reader found in a text, before it is converted: the one place
-// where the strict and the lenient grammar are applied.
-struct Found {
-    ReadError ec = ReadError::none;  // syntax or outOfRange: nothing to convert
+// One number at the start of a text, before it is converted: an &H / &O
+// literal with its value, or a decimal.
+struct Number {
+    std::string_view text;  // the number alone; empty when there is none
     bool isLiteral = false;
     std::uint64_t literal = 0;
-    std::string_view decimal;  // the decimal number alone, its exponent letter E or e
+    bool overflow = false;      // a literal beyond 64 bits
+    std::size_t expPos = npos;  // where a decimal's exponent letter is
+};
+
+// The longest number at the start of s. A literal has no sign; a decimal
+// has one only when `sign` allows it, and the exponent letter D only when
+// `allowD` does.
+enum class Sign { allowed, refused };
+Number ScanNumber(std::string_view s, Sign sign, bool allowD) noexcept {
+    Number number;
+    if (const int base = LiteralBase(s); base != 0) {
+        const LiteralScan scan = ScanLiteral(s.substr(2), base);
+        if (scan.length != 0) {
+            number = {s.substr(0, 2 + scan.length), true, scan.value, scan.overflow, npos};
+        }
+        return number;
+    }
+    if (sign == Sign::refused && !s.empty() && (s.front() == '+' || s.front() == '-')) {
+        return number;
+    }
+    const DecimalScan scan = ScanDecimal(s, allowD);
+    number.text = s.substr(0, scan.length);
+    number.expPos = scan.expPos;
+    return number;
+}
+
+// What a reader found in a text, before it is converted: a number, or with
+// fractions allowed a fraction of two. The one place where the strict and
+// the lenient grammar are applied.
+enum class Grammar { numbers, fractions };
+struct Found {
+    ReadError ec = ReadError::none;  // syntax: nothing to convert
+    Number number;                   // the number or numerator; none (lenient): 0
+    std::optional<Number> denominator;
     bool readInFull = true;
 };
 
-Found FindStrict(std::string_view text) noexcept {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
+std::string_view WithoutLeadingBlanks(std::string_view text) noexcept {
+    const std::size_t first = text.find_first_not_of(" \t");
+    return first == npos ? std::string_view() : text.substr(first);
+}
+
+// The whole text, blanks around it and around a fraction's '/' allowed.
+Found FindStrict(std::string_view text, Grammar grammar) noexcept {
+    text = WithoutLeadingBlanks(text);
+    text = text.substr(0, text.find_last_not_of(" \t") + 1);
     Found found;
-    if (const int base = LiteralBase(text); base != 0) {
-        const std::string_view digits = text.substr(2);
-        const LiteralScan scan = ScanLiteral(digits, base);
-        found.isLiteral = true;
-        found.literal = scan.value;
-        if (scan.length == 0 || scan.length != digits.size()) {
-            found.ec = ReadError::syntax;
-        } else if (scan.overflow) {
-            found.ec = ReadError::outOfRange;
+    found.number = ScanNumber(text, Sign::allowed, false);
+    std::string_view rest = text.substr(found.number.text.size());
+    if (grammar == Grammar::fractions && !found.number.text.empty()) {
+        const std::string_view slash = WithoutLeadingBlanks(rest);
+        if (!slash.empty() && slash.front() == '/') {
+            const std::string_view below = WithoutLeadingBlanks(slash.substr(1));
+            if (const Number d = ScanNumber(below, Sign::refused, false); !d.text.empty()) {
+                found.denominator = d;
+                rest = below.substr(d.text.size());
+            }
         }
-        return found;
     }
-    const DecimalScan scan = ScanDecimal(text, false);
-    if (scan.length == 0 || scan.length != text.size()) {
+    if (found.number.text.empty() || !rest.empty()) {
         found.ec = ReadError::syntax;
-        return found;
     }
-    found.decimal = text;
     return found;
 }
 
-// `s` receives the text without its blanks; the found number points into it.
-Found FindLenient(std::string_view text, std::string& s) {
+// `s` receives the text without its blanks; the found numbers point into it.
+Found FindLenient(std::string_view text, std::string& s, Grammar grammar) {
     s.clear();
     s.reserve(text.size());
     for (char c : text) {
@@ -166,39 +198,34 @@ Found FindLenient(std::string_view text, std::string& s) {
             s.push_back(c);
         }
     }
-    Found found;
-    if (const int base = LiteralBase(s); base != 0) {
-        const LiteralScan scan = ScanLiteral(std::string_view(s).substr(2), base);
-        found.isLiteral = true;
-        found.literal = scan.value;  // no digits: 0
-        found.readInFull = scan.length != 0 && 2 + scan.length == s.size();
-        if (scan.overflow) {
-            found.ec = ReadError::outOfRange;
+    // from_chars knows no D exponent: the letter becomes an e in s.
+    const auto scan = [&s](std::size_t start, Sign sign) {
+        const Number number = ScanNumber(std::string_view(s).substr(start), sign, true);
+        if (number.expPos != npos) {
+            s[start + number.expPos] = 'e';
         }
-        return found;
+        return number;
+    };
+    Found found;
+    found.number = scan(0, Sign::allowed);
+    std::size_t length = found.number.text.size();
+    if (grammar == Grammar::fractions && length != 0 && length < s.size() && s[length] == '/') {
+        if (const Number below = scan(length + 1, Sign::refused); !below.text.empty()) {
+            found.denominator = below;
+            length += 1 + below.text.size();
+        }
     }
-    const DecimalScan scan = ScanDecimal(s, true);
-    found.readInFull = scan.length == s.size();
-    if (scan.length == 0) {
-        found.isLiteral = true;  // no number: the whole number 0
-        return found;
-    }
-    if (scan.expPos != npos) {
-        s[scan.expPos] = 'e';  // from_chars knows no D exponent
-    }
-    found.decimal = std::string_view(s).substr(0, scan.length);
+    found.readInFull = length == s.size();
     return found;
 }
 
-// The nearest double of a found number, or why there is none.
-StrictNumber ToDouble(const Found& found) noexcept {
-    if (found.ec != ReadError::none) {
-        return {0.0, found.ec};
+// The nearest double of a found number, or why there is none; no number is 0.
+StrictNumber ToDouble(const Number& number) noexcept {
+    if (number.isLiteral) {
+        return {static_cast<double>(number.literal),
+                number.overflow ? ReadError::outOfRange : ReadError::none};
     }
-    if (found.isLiteral) {
-        return {static_cast<double>(found.literal), ReadError::none};
-    }
-    return ConvertDecimal(found.decimal);
+    return number.text.empty() ? StrictNumber{} : ConvertDecimal(number.text);
 }
 
 // Rounds a string of decimal digits to `keep` digits, halves away from zero;
@@ -212,13 +239,13 @@ int RoundDigits(std::string& digits, std::size_t keep) {
 }
 
 // The parts of a found number that its double reading accepted.
-NumberParts ToParts(const Found& found) {
+NumberParts ToParts(const Number& number) {
     NumberParts parts;
-    std::string_view s = found.decimal;
-    if (found.isLiteral) {
-        parts.digits = std::to_string(found.literal);
+    std::string_view s = number.text;
+    if (number.isLiteral) {
+        parts.digits = std::to_string(number.literal);
         s = {};
-    } else if (s.front() == '+' || s.front() == '-') {
+    } else if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
         parts.negative = s.front() == '-';
         s.remove_prefix(1);
     }
@@ -266,35 +293,69 @@ NumberParts ToParts(const Found& found) {
     return parts;
 }
 
-PartsReading Parts(const Found& found, Range range) {
-    const StrictNumber number = ToDouble(found);
-    const bool beyond = number.ec == ReadError::outOfRange && !found.isLiteral;
-    if (!number.ok() && !(beyond && range == Range::unlimited)) {
-        return {{}, number.ec, found.readInFull};
+// The parts of a number in the range, or why there are none.
+ReadError PartsInRange(const Number& number, Range range, NumberParts& parts) {
+    const ReadError ec = ToDouble(number).ec;
+    const bool beyond = ec == ReadError::outOfRange && !number.isLiteral;
+    if (ec != ReadError::none && !(beyond && range == Range::unlimited)) {
+        return ec;
     }
-    return {ToParts(found), ReadError::none, found.readInFull};
+    parts = ToParts(number);
+    return ReadError::none;
+}
+
+// The numerator's range comes first, then the denominator's, then its zero.
+FractionReading Fraction(const Found& found) {
+    FractionReading reading;
+    reading.readInFull = found.readInFull;
+    reading.ec = found.ec;
+    if (reading.ok()) {
+        reading.ec = PartsInRange(found.number, Range::doubles, reading.numerator);
+    }
+    if (reading.ok() && found.denominator) {
+        reading.ec =
+            PartsInRange(*found.denominator, Range::doubles, reading.denominator.emplace());
+        if (reading.ok() && reading.denominator->digits.empty()) {
+            reading.ec = ReadError::zeroDenominator;
+        }
+    }
+    if (!reading.ok()) {
+        reading.numerator = {};
+        reading.denominator.reset();
+    }
+    return reading;
 }
 
 }  // namespace
 
 StrictNumber ReadNumberStrict(std::string_view text) noexcept {
-    return ToDouble(FindStrict(text));
+    const Found found = FindStrict(text, Grammar::numbers);
+    return found.ec != ReadError::none ? StrictNumber{0.0, found.ec} : ToDouble(found.number);
 }
 
 LenientNumber ReadNumberLenient(std::string_view text) {
     std::string blankFree;
-    const Found found = FindLenient(text, blankFree);
-    const StrictNumber number = ToDouble(found);
+    const Found found = FindLenient(text, blankFree, Grammar::numbers);
+    const StrictNumber number = ToDouble(found.number);
     return {number.value, number.ec, found.readInFull};
 }
 
 PartsReading ReadPartsStrict(std::string_view text, Range range) {
-    return Parts(FindStrict(text), range);
+    const Found found = FindStrict(text, Grammar::numbers);
+    PartsReading reading{{}, found.ec, true};
+    if (reading.ok()) {
+        reading.ec = PartsInRange(found.number, range, reading.parts);
+    }
+    return reading;
 }
 
-PartsReading ReadPartsLenient(std::string_view text) {
+FractionReading ReadFractionStrict(std::string_view text) {
+    return Fraction(FindStrict(text, Grammar::fractions));
+}
+
+FractionReading ReadFractionLenient(std::string_view text) {
     std::string blankFree;
-    return Parts(FindLenient(text, blankFree), Range::doubles);
+    return Fraction(FindLenient(text, blankFree, Grammar::fractions));
 }
 
 }  // namespace velmora
