@@ -172,10 +172,10 @@ def check_tree(pyatspi, window, fields, show):
                   for target in (relation.getTarget(i) for i in range(relation.getNTargets()))]
         failures.expect(labels == [name], name + " is labelled by " + repr(labels))
 
-    # A Solve of A = [[3 0 0] [0 1 2] [0 0 3]], y = [1 1/3 1], as a tool would
+    # A Solve of A = [[3 0 0] [0 1 2] [0 0 3]], y = [1 1,5 1], as a tool would
     # type it and press the button.
     a = [["3", "0", "0"], ["0", "1", "2"], ["0", "0", "3"]]
-    y = ["1", "1/3", "1"]
+    y = ["1", "1,5", "1"]
     for r in range(3):
         for c in range(3):
             fields["Coefficient row {} column {}".format(r + 1, c + 1)] \

@@ -17,6 +17,7 @@
 #include "exact/exact_matrix.h"
 #include "exact/rational.h"
 #include "exact_rational.h"
+#include "fuzz/exact_model.h"
 
 namespace velmora {
 namespace {
@@ -124,7 +125,7 @@ TEST(ReadExact, LenientReadingSaysWhetherItTookTheWholeText) {
         const char* fraction;
         bool inFull;
     } rows[] = {
-        {"1/3", "1", false},     {"12abc", "12", false}, {"abc", "0", false}, {"", "0", true},
+        {"1/", "1", false},      {"12abc", "12", false}, {"abc", "0", false}, {"", "0", true},
         {"1 000", "1000", true}, {"1,5", "1", false},    {"3-2", "3", false}, {"$100", "0", false},
         {"2.5D1", "25", true},   {"&H1F", "31", true},   {"&H", "0", false},  {"-.5", "-1/2", true},
         {"1e+", "1", false},     {" 7 \t", "7", true},
@@ -138,6 +139,92 @@ TEST(ReadExact, LenientReadingSaysWhetherItTookTheWholeText) {
     }
     EXPECT_EQ(ReadExactLenient("5E400abc").ec, ReadError::outOfRange);
     EXPECT_EQ(ReadExactLenient("1E-400").ec, ReadError::outOfRange);
+}
+
+// A fraction, or a number, read strictly and leniently: against the rows'
+// values and the exact model of the grammar that the fuzzers use. A value is
+// a reduced fraction or the error: "!syntax", "!range", "!zero".
+TEST(ReadExact, ReadsFractions) {
+    const struct {
+        std::string text;
+        std::string strict;
+        std::string lenient;
+        bool inFull;         // leniently
+        const char* readAs;  // ExactText of the lenient value
+    } rows[] = {
+        // Accepted.
+        {"1/3", "1/3", "1/3", true, "1/3"},
+        {"-2/5", "-2/5", "-2/5", true, "-0.4"},
+        {"1.5/4", "3/8", "3/8", true, "0.375"},
+        {"1E3/7", "1000/7", "1000/7", true, "1000/7"},
+        {"-1 / 3", "-1/3", "-1/3", true, "-1/3"},
+        {" +6/\t4 ", "3/2", "3/2", true, "1.5"},
+        {"&HFF/&o10", "255/8", "255/8", true, "31.875"},
+        {"1/&HD", "1/13", "1/13", true, "1/13"},
+        {"-0/5", "0", "0", true, "0"},
+        {"1E300/1E-300", "1" + std::string(600, '0'), "1" + std::string(600, '0'), true, "1E+600"},
+        {"12", "12", "12", true, "12"},
+        // Refused strictly; read in part leniently, or in full once blanks go.
+        {"1/3 apples", "!syntax", "1/3", false, "1/3"},
+        {"12abc", "!syntax", "12", false, "12"},
+        {"1/", "!syntax", "1", false, "1"},
+        {"1/x", "!syntax", "1", false, "1"},
+        {"/3", "!syntax", "0", false, "0"},
+        {"1/-3", "!syntax", "1", false, "1"},
+        {"1/+3", "!syntax", "1", false, "1"},
+        {"1//3", "!syntax", "1", false, "1"},
+        {"1/2/3", "!syntax", "1/2", false, "0.5"},
+        {"1/3e", "!syntax", "1/3", false, "1/3"},
+        {"-&H10/3", "!syntax", "0", false, "0"},
+        {"1 2/3", "!syntax", "4", true, "4"},
+        {"2.5D1/2", "!syntax", "25/2", true, "12.5"},
+        {"1/2D1", "!syntax", "1/20", true, "0.05"},
+        // A zero denominator; beyond the range, the numerator first.
+        {"1/0", "!zero", "!zero", true, nullptr},
+        {"0/0", "!zero", "!zero", true, nullptr},
+        {"-5/0.0E7", "!zero", "!zero", true, nullptr},
+        {"1/&H0", "!zero", "!zero", true, nullptr},
+        {"1/0 apples", "!syntax", "!zero", false, nullptr},
+        {"1E400/3", "!range", "!range", true, nullptr},
+        {"1E400/0", "!range", "!range", true, nullptr},
+        {"1/1E400", "!range", "!range", true, nullptr},
+        {"1/1E-400", "!range", "!range", true, nullptr},
+        {"&H10000000000000000/2", "!range", "!range", true, nullptr},
+    };
+    const auto said = [](ReadError ec, const std::string& fraction) {
+        switch (ec) {
+            case ReadError::none:
+                return fraction;
+            case ReadError::syntax:
+                return std::string("!syntax");
+            case ReadError::outOfRange:
+                return std::string("!range");
+            case ReadError::zeroDenominator:
+                return std::string("!zero");
+        }
+        return std::string("?");
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        const ExactReading strict = ReadExactStrict(row.text);
+        const fuzz_model::ExactModel strictModel = fuzz_model::ExactStrictModel(row.text);
+        EXPECT_EQ(said(strict.ec, FractionText(strict.value)), row.strict);
+        EXPECT_EQ(said(strictModel.ec, strictModel.value.get_str()), row.strict);
+        const ExactReading lenient = ReadExactLenient(row.text);
+        const fuzz_model::ExactModel lenientModel = fuzz_model::ExactLenientModel(row.text);
+        EXPECT_EQ(said(lenient.ec, FractionText(lenient.value)), row.lenient);
+        EXPECT_EQ(said(lenientModel.ec, lenientModel.value.get_str()), row.lenient);
+        EXPECT_EQ(lenient.readInFull, row.inFull);
+        EXPECT_EQ(lenientModel.readInFull, row.inFull);
+        if (row.readAs != nullptr) {
+            EXPECT_EQ(ExactText(lenient.value), row.readAs);
+        }
+        // The double readers stop at the '/' and refuse the fraction.
+        if (row.text.find('/') != std::string::npos) {
+            EXPECT_FALSE(ReadNumberStrict(row.text).ok());
+            EXPECT_FALSE(ReadNumberLenient(row.text).readInFull);
+        }
+    }
 }
 
 // Texts

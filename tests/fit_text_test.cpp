@@ -51,9 +51,17 @@ TEST(FitText, TableByCharacterCount) {
         {"1.23456789E-300", 8, "1.2E-300", Fit::rounded},
         {"1.23456789E-300", 7, "1E-300", Fit::rounded},
         {"-1.23456789E-300", 6, "######", Fit::filled},
+        // Where no other form fits, the exponent without '+' and leading zeros.
+        {"-1E+308", 6, "-1E308", Fit::rounded},
+        {"-5.3E+300", 6, "-5E300", Fit::rounded},
+        {"-5.3E+300", 7, "-5E+300", Fit::rounded},
+        {"-5.3E+300", 8, "-5E+300", Fit::rounded},  // the usual form while one fits
+        {"2.5E-07", 4, "3E-7", Fit::rounded},
+        {"-2.5E-07", 4, "####", Fit::filled},
         // Rounding carries into a new leading digit or exponent.
         {"9.9999999E+99", 6, "1E+100", Fit::rounded},
-        {"-9.9999999E+99", 6, "######", Fit::filled},
+        {"-9.9999999E+99", 6, "-1E100", Fit::rounded},
+        {"-9.9999999E+99", 5, "#####", Fit::filled},
         {"99999.95", 5, "1E+05", Fit::rounded},
         {"0.99999", 4, "1", Fit::rounded},
         {"1.5", 2, "2", Fit::rounded},
@@ -75,7 +83,8 @@ TEST(FitText, TableByCharacterCount) {
         // Beyond the double range, where exact results can lie.
         {"1.2345678901E-400", 6, "1E-400", Fit::rounded},
         {"1.2345678901E+400", 6, "1E+400", Fit::rounded},
-        {"-9.99E+999", 7, "#######", Fit::filled},
+        {"-9.99E+999", 6, "######", Fit::filled},
+        {"-9.99E+999", 7, "-1E1000", Fit::rounded},
         {"-9.99E+999", 8, "-1E+1000", Fit::rounded},
         // Other texts show their beginning.
         {"12abc", 3, "12a", Fit::cut},
@@ -169,10 +178,17 @@ void ExpectReadsTrue(const std::string& text, const FittedText& fitted, const Fi
             EXPECT_EQ(fitted.text, std::string(fitted.text.size(), '#'));
             EXPECT_FALSE(fits(fitted.text + '#'));
             if (number) {
-                // C's own shortest exponent form would not have fitted either.
+                // C's own one-digit exponent form would not have fitted, even
+                // without its '+' and the leading zeros of its exponent.
                 char buffer[32];
                 std::snprintf(buffer, sizeof buffer, "%.0LE", value);
-                EXPECT_FALSE(fits(buffer));
+                std::string shortest = buffer;
+                const std::size_t e = shortest.find('E');
+                EXPECT_FALSE(fits(shortest));
+                shortest.erase(e + 1, shortest[e + 1] == '+' ? 1 : 0);
+                const std::size_t digits = shortest[e + 1] == '-' ? e + 2 : e + 1;
+                shortest.erase(digits, shortest.find_first_not_of('0', digits) - digits);
+                EXPECT_FALSE(fits(shortest)) << shortest;
             }
             break;
         }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -107,14 +108,16 @@ TEST(ReadNumberStrict, RefusesNumbersBelowTheRange) {
 }
 
 TEST(ReadNumberStrict, RefusesTextOutsideTheGrammar) {
-    const std::vector<const char*> rows = {
-        "",         "  ",    "\t",    "abc",   "3abc", "inf",   "-inf",  "nan",   "NaN",
-        "infinity", "0x1p3", "0x10",  "1.2.3", "1,5",  "1,000", "1 000", "1 .5",  "- 1",
-        "1e",       "1e+",   "1E-",   "E5",    ".",    "-",     "+",     "+-1",   "--1",
-        "1D3",      "1d3",   "1e3.5", "1e3e3", "1E 3", "&",     "&H",    "&O",    "&O8",
-        "&HG",      "&H 10", "-&H10", "+&H10", "&H-1", "&H+1",  "&X10",  "& H10", "&H10.5",
-        "&H1E+2",   "1\n",   "\n1",   "1\r",   "1\v",  "1.5 x", "5%",    "$5",    "1_000",
-    };
+    const std::vector<const char*> rows =
+        {
+            "",         "  ",     "\t",    "abc",   "3abc", "inf",   "-inf",  "nan",   "NaN",
+            "infinity", "0x1p3",  "0x10",  "1.2.3", "1,5",  "1,000", "1 000", "1 .5",  "- 1",
+            "1e",       "1e+",    "1E-",   "E5",    ".",    "-",     "+",     "+-1",   "--1",
+            "1D3",      "1d3",    "1e3.5", "1e3e3", "1E 3", "&",     "&H",    "&O",    "&O8",
+            "&HG",      "&H 10",  "-&H10", "+&H10", "&H-1", "&H+1",  "&X10",  "& H10", "&H10.5",
+            "&H1E+2",   "1\n",    "\n1",   "1\r",   "1\v",  "1.5 x", "5%",    "$5",    "1_000",
+            "1/3",      "-1 / 3", "1/0",  // fractions are for the exact readers
+        };
     for (const char* text : rows) {
         const StrictNumber n = ReadNumberStrict(text);
         EXPECT_EQ(n.ec, ReadError::syntax) << '"' << text << '"';
@@ -217,6 +220,9 @@ TEST(ReadNumberLenient, ReadsTheLeadingNumber) {
         {"3E-324", kMinSubnormal},
         {"1.7976931348623157E308", kMax},
         {"&HFFFFFFFFFFFFFFFF", 18446744073709551615.0},
+        {"1/3", 1.0},
+        {"-2 / 5", -2.0},
+        {"1/0", 1.0},
     };
     for (const auto& row : rows) {
         const LenientNumber n = ReadNumberLenient(row.text);
@@ -259,6 +265,32 @@ TEST(ReadNumberLenient, AgreesWithTheStrictReader) {
     }
 }
 
+// ReadFractionStrict and ReadFractionLenient, in parts; their values and
+// their grammar are checked against the exact model in exact_test.
+
+TEST(ReadFraction, GivesTheNumeratorAndTheDenominatorInParts) {
+    const struct {
+        const char* text;
+        NumberParts numerator;
+        std::optional<NumberParts> denominator;
+        bool strict;  // else read leniently
+    } rows[] = {
+        {"-1.50/4E2", {true, "15", -1}, NumberParts{false, "4", 2}, true},
+        {" &HFF / 2.5 ", {false, "255", 0}, NumberParts{false, "25", -1}, true},
+        {"7", {false, "7", 0}, std::nullopt, true},
+        {"-0/3", {false, "", 0}, NumberParts{false, "3", 0}, true},
+        {"1 0 / 2 D 1", {false, "1", 1}, NumberParts{false, "2", 1}, false},
+        {"1/x", {false, "1", 0}, std::nullopt, false},
+    };
+    for (const auto& row : rows) {
+        const FractionReading reading =
+            row.strict ? ReadFractionStrict(row.text) : ReadFractionLenient(row.text);
+        ASSERT_TRUE(reading.ok()) << row.text;
+        EXPECT_EQ(reading.numerator, row.numerator) << row.text;
+        EXPECT_EQ(reading.denominator, row.denominator) << row.text;
+    }
+}
+
 // ReadDimension
 
 TEST(ReadDimension, RoundsHalfToEven) {
@@ -296,9 +328,40 @@ TEST(ReadDimension, FailsWithAReason) {
         {"-32769", Kind::tooSmall},
         {"-32768.6", Kind::tooSmall},
         {"-1E300", Kind::tooSmall},
+        {"6/2", Kind::notANumber},
+        {"12 / 2", Kind::notANumber},
     };
     for (const auto& [text, kind] : rows) {
         EXPECT_EQ(ReadDimension(text).ec, kind) << '"' << text << '"';
+    }
+}
+
+// DecimalText
+
+TEST(DecimalText, WritesEachForm) {
+    using Form = DecimalForm;
+    const struct {
+        DecimalDigits x;
+        Form form;
+        const char* text;
+    } rows[] = {
+        {{false, "12345", 3}, Form::plain, "1234.5"},
+        {{true, "12", -4}, Form::plain, "-0.00012"},
+        {{false, "15", 5}, Form::plain, "150000"},
+        {{false, "1500", 1}, Form::plain, "15"},  // trailing zeros are not written
+        {{true, "", 7}, Form::plain, "0"},        // a zero has no sign
+        {{true, "000", -3}, Form::exponent, "0"},
+        {{true, "12345", 3}, Form::exponent, "-1.2345E+03"},
+        {{false, "1", -300}, Form::exponent, "1E-300"},
+        {{false, "25", 1000}, Form::exponent, "2.5E+1000"},
+        {{false, "100", 0}, Form::exponent, "1E+00"},
+        {{false, "333", -5}, Form::general, "3.33E-05"},
+        {{false, "333", -4}, Form::general, "0.000333"},
+        {{true, "999999999999999", 14}, Form::general, "-999999999999999"},
+        {{false, "1", 15}, Form::general, "1E+15"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(DecimalText(row.x, row.form), row.text) << row.x.digits << " " << row.x.lead;
     }
 }
 
@@ -421,55 +484,6 @@ TEST(NumberText, ExponentFormHasTheLayout) {
         const int exponent = std::stoi(text.substr(e + 1));
         EXPECT_TRUE(exponent < -4 || exponent > 14) << text;
     }
-}
-
-// ThreeDecimals
-
-TEST(ThreeDecimals, WritesThePattern) {
-    const std::vector<NumberToText> rows = {
-        {0.5, ".500"},
-        {-0.25, "-.250"},
-        {2.0, "2.000"},
-        {1234.5678, "1234.568"},
-        {0.0, ".000"},
-        {1.0 / 3.0, ".333"},
-        {0.0004, ".000"},
-        {999.9996, "1000.000"},
-        {-999.9996, "-1000.000"},
-        {-0.0004, ".000"},
-        {-0.0, ".000"},
-        {0.9996, "1.000"},
-        {-0.9996, "-1.000"},
-        {-1.5, "-1.500"},
-        {-2.0 / 3.0, "-.667"},
-        {1e15, "1000000000000000.000"},
-        // Exact binary halves go to the even thousandth.
-        {0.0625, ".062"},
-        {0.1875, ".188"},
-        {-0.0625, "-.062"},
-        // Inexact ones follow the binary value: 1.0005 is stored below the half.
-        {1.0005, "1.000"},
-        {0.0005, ".001"},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(ThreeDecimals(row.value), row.text) << CFormat("%.17G", row.value);
-    }
-}
-
-TEST(ThreeDecimals, AgreesWithCFixedFormat) {
-    for (double x : RandomDoubles()) {
-        std::string expected = CFormat("%.3f", x);
-        if (expected == "0.000" || expected == "-0.000") {
-            expected = ".000";
-        } else if (expected.rfind("0.", 0) == 0) {
-            expected.erase(0, 1);
-        } else if (expected.rfind("-0.", 0) == 0) {
-            expected.erase(1, 1);
-        }
-        ASSERT_EQ(ThreeDecimals(x), expected);
-    }
-    EXPECT_EQ(ThreeDecimals(kMax).size(), 309u + 4u);
-    EXPECT_EQ(ThreeDecimals(-kMax).size(), 309u + 5u);
 }
 
 // WholeNumberText and RoundHalfEven

@@ -93,11 +93,15 @@ bool operator==(const Rational& a, const Rational& b) noexcept {
 
 namespace {
 
-ExactReading Exactly(const PartsReading& reading) {
+ExactReading Exactly(const FractionReading& reading) {
     if (!reading.ok()) {
         return {{}, reading.ec, reading.readInFull};
     }
-    return {Rational::FromParts(reading.parts), ReadError::none, reading.readInFull};
+    Rational value = Rational::FromParts(reading.numerator);
+    if (reading.denominator) {
+        value = value / Rational::FromParts(*reading.denominator);
+    }
+    return {std::move(value), ReadError::none, reading.readInFull};
 }
 
 // round(a / b) for a >= 0, b > 0, an exact half going up (away from zero),
@@ -156,11 +160,11 @@ Significand Significant(const mpq_class& x, std::size_t count) {
 }  // namespace
 
 ExactReading ReadExactStrict(std::string_view text) {
-    return Exactly(ReadPartsStrict(text));
+    return Exactly(ReadFractionStrict(text));
 }
 
 ExactReading ReadExactLenient(std::string_view text) {
-    return Exactly(ReadPartsLenient(text));
+    return Exactly(ReadFractionLenient(text));
 }
 
 std::string NumberText(const Rational& x) {
@@ -171,32 +175,8 @@ RoundedText RoundedNumberText(const Rational& x) {
     if (x.isZero()) {
         return {"0", true};
     }
-    constexpr std::size_t kDigits = 15;
-    const Significand s = Significant(MpqOf(x), kDigits);
-    const std::string& digits = s.digits;
-    const std::string sign = x.sign() < 0 ? "-" : "";
-    const auto trimmed = [](std::string d) {
-        d.erase(d.find_last_not_of('0') + 1);
-        return d;
-    };
-    // Plain for exponents -4..14 of the rounded value, as C's "%.15G".
-    if (s.exponent >= -4 && s.exponent < static_cast<long>(kDigits)) {
-        if (s.exponent < 0) {
-            return {sign + "0." + std::string(static_cast<std::size_t>(-s.exponent - 1), '0') +
-                        trimmed(digits),
-                    s.exact};
-        }
-        const auto whole = static_cast<std::size_t>(s.exponent) + 1;
-        const std::string fraction = trimmed(digits.substr(whole));
-        return {sign + digits.substr(0, whole) + (fraction.empty() ? "" : "." + fraction), s.exact};
-    }
-    const std::string fraction = trimmed(digits.substr(1));
-    std::string exponent = std::to_string(s.exponent < 0 ? -s.exponent : s.exponent);
-    if (exponent.size() < 2) {
-        exponent.insert(0, "0");
-    }
-    return {sign + digits.substr(0, 1) + (fraction.empty() ? "" : "." + fraction) + "E" +
-                (s.exponent < 0 ? "-" : "+") + exponent,
+    Significand s = Significant(MpqOf(x), kNumberTextDigits);
+    return {DecimalText({x.sign() < 0, std::move(s.digits), s.exponent}, DecimalForm::general),
             s.exact};
 }
 
@@ -229,6 +209,11 @@ ShownNumber ShownInThreeDecimals(Rational value) {
 
 std::string FractionText(const Rational& x) {
     return MpqOf(x).get_str(10);
+}
+
+std::string ExactText(const Rational& x) {
+    RoundedText number = RoundedNumberText(x);
+    return number.exact ? std::move(number.text) : FractionText(x);
 }
 
 }  // namespace velmora

@@ -47,8 +47,10 @@ private:
     std::unique_ptr<Impl> m_impl;  // null for 0
 };
 
-// A text read exactly: the same grammar, decisions and range as the double
-// readers of numtext, the number taken at its exact decimal value.
+// A text read exactly: a number or a fraction, with the grammar, decisions
+// and range of numtext's ReadFractionStrict and ReadFractionLenient (for a
+// number, those of its double readers), taken at its exact value; a zero
+// denominator is zeroDenominator.
 struct ExactReading {
     Rational value;
     ReadError ec = ReadError::none;
@@ -69,6 +71,10 @@ struct ExactReading {
 [[nodiscard]] std::string ThreeDecimals(const Rational& x);
 // The reduced fraction: "-20/3", "61/96", and "5" for a whole number.
 [[nodiscard]] std::string FractionText(const Rational& x);
+// x said exactly, as a decimal where one of 15 digits is x: its NumberText
+// when that is x ("12", "-2500", "1E-300"), else its reduced fraction
+// ("1/3"). What a text read in part was read as.
+[[nodiscard]] std::string ExactText(const Rational& x);
 
 // NumberText, and whether it is x itself (nothing was rounded away).
 struct RoundedText {

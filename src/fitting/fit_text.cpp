@@ -1,6 +1,7 @@
 #include "fitting/fit_text.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -12,28 +13,20 @@ namespace {
 
 // More significant digits than the window's number texts carry are never
 // shown: rounding a number text to at most 15 digits gives its own digits.
-constexpr long long kMaxDigits = 15;
+constexpr auto kMaxDigits = static_cast<std::int64_t>(kNumberTextDigits);
 // Plain forms go down to this decimal place; smaller numbers need an exponent.
-constexpr long long kMaxDecimals = 20;
+constexpr std::int64_t kMaxDecimals = 20;
 // Plain forms are tried for numbers below 10^21, which keeps them short.
-constexpr long long kPlainLimit = 21;
+constexpr std::int64_t kPlainLimit = 21;
 constexpr std::size_t kMaxFill = 64;
 
 bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
 }
 
-// A decimal number: sign, significant digits, and the power of ten of the
-// first digit (the value is 0.d1d2... * 10^(lead + 1)).
-struct Decimal {
-    bool negative = false;
-    std::string digits;  // no leading or trailing zeros; empty for zero
-    long long lead = 0;
-};
-
 // A decimal number text as the strict reader reads it, at any magnitude;
 // &H / &O literals count as other texts.
-std::optional<Decimal> ReadDecimal(std::string_view text) {
+std::optional<DecimalDigits> ReadDecimal(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos || text[first] == '&') {
         return std::nullopt;
@@ -43,15 +36,15 @@ std::optional<Decimal> ReadDecimal(std::string_view text) {
         return std::nullopt;
     }
     const NumberParts& parts = reading.parts;
-    return Decimal{parts.negative, parts.digits,
-                   parts.exponent + static_cast<long long>(parts.digits.size()) - 1};
+    return DecimalDigits{parts.negative, parts.digits,
+                         parts.exponent + static_cast<std::int64_t>(parts.digits.size()) - 1};
 }
 
 // The number rounded at the decimal place `place` (10^place), halves away
 // from zero, as every number text of the window is rounded.
-Decimal RoundAt(const Decimal& x, long long place) {
-    const long long keep = x.lead - place + 1;  // digits that stay
-    if (keep >= static_cast<long long>(x.digits.size())) {
+DecimalDigits RoundAt(const DecimalDigits& x, std::int64_t place) {
+    const std::int64_t keep = x.lead - place + 1;  // digits that stay
+    if (keep >= static_cast<std::int64_t>(x.digits.size())) {
         return x;
     }
     if (keep < 0 || (keep == 0 && x.digits[0] < '5')) {
@@ -60,7 +53,7 @@ Decimal RoundAt(const Decimal& x, long long place) {
     if (keep == 0) {
         return {x.negative, "1", place};
     }
-    Decimal rounded = x;
+    DecimalDigits rounded = x;
     const auto kept = static_cast<std::size_t>(keep);
     rounded.lead += CutDigits(rounded.digits, kept, x.digits[kept] >= '5');
     rounded.digits.erase(rounded.digits.find_last_not_of('0') + 1);
@@ -72,38 +65,22 @@ Decimal RoundAt(const Decimal& x, long long place) {
 // written number tells of the value.
 struct RoundedForm {
     std::string text;
-    long long place = 0;
+    std::int64_t place = 0;
 };
 
-// Plain, with `decimals` decimal places at most and no trailing zeros.
-std::string PlainText(const Decimal& x, long long decimals) {
-    std::string whole;
-    std::string fraction;
-    for (long long p = std::max(x.lead, 0LL); p >= -decimals; --p) {
-        const long long i = x.lead - p;  // index of the digit at 10^p
-        const char digit = i >= 0 && i < static_cast<long long>(x.digits.size())
-                               ? x.digits[static_cast<std::size_t>(i)]
-                               : '0';
-        (p >= 0 ? whole : fraction).push_back(digit);
-    }
-    fraction.erase(fraction.find_last_not_of('0') + 1);
-    const bool zero = x.digits.empty();
-    return (x.negative && !zero ? "-" : "") + whole + (fraction.empty() ? "" : "." + fraction);
-}
-
-std::optional<RoundedForm> PlainForm(const Decimal& x, const FitsPredicate& fits) {
+std::optional<RoundedForm> PlainForm(const DecimalDigits& x, const FitsPredicate& fits) {
     if (x.lead >= kPlainLimit) {
         return std::nullopt;
     }
-    for (long long decimals = kMaxDecimals; decimals >= 0; --decimals) {
-        const Decimal rounded = RoundAt(x, -decimals);
+    for (std::int64_t decimals = kMaxDecimals; decimals >= 0; --decimals) {
+        const DecimalDigits rounded = RoundAt(x, -decimals);
         if (rounded.lead - (-decimals) + 1 > kMaxDigits && !rounded.digits.empty()) {
             continue;
         }
         if (rounded.digits.empty() && !x.digits.empty()) {
             return std::nullopt;  // fewer decimals would show only zeros
         }
-        std::string text = PlainText(rounded, decimals);
+        std::string text = DecimalText(rounded, DecimalForm::plain);
         if (fits(text)) {
             return RoundedForm{std::move(text), -decimals};
         }
@@ -111,23 +88,16 @@ std::optional<RoundedForm> PlainForm(const Decimal& x, const FitsPredicate& fits
     return std::nullopt;
 }
 
-std::optional<RoundedForm> ExponentForm(const Decimal& x, const FitsPredicate& fits) {
+std::optional<RoundedForm> ExponentForm(const DecimalDigits& x, DecimalForm form,
+                                        const FitsPredicate& fits) {
     if (x.digits.empty()) {
         return std::nullopt;
     }
-    for (long long digits = kMaxDigits; digits >= 1; --digits) {
-        const Decimal rounded = RoundAt(x, x.lead - digits + 1);
-        const std::string& d = rounded.digits;
-        const long long e = rounded.lead;
-        std::string exponent = std::to_string(e < 0 ? -e : e);
-        if (exponent.size() < 2) {
-            exponent.insert(0, "0");
-        }
-        std::string text = (x.negative ? "-" : "") + d.substr(0, 1) +
-                           (d.size() > 1 ? "." + d.substr(1) : "") + "E" + (e < 0 ? "-" : "+") +
-                           exponent;
+    for (std::int64_t digits = kMaxDigits; digits >= 1; --digits) {
+        const DecimalDigits rounded = RoundAt(x, x.lead - digits + 1);
+        std::string text = DecimalText(rounded, form);
         if (fits(text)) {
-            return RoundedForm{std::move(text), e - (digits - 1)};
+            return RoundedForm{std::move(text), rounded.lead - (digits - 1)};
         }
     }
     return std::nullopt;
@@ -141,14 +111,20 @@ FittedText Filled(const FitsPredicate& fits) {
     return {std::move(hashes), Fit::filled};
 }
 
-FittedText RoundToFit(const Decimal& x, const FitsPredicate& fits) {
+FittedText RoundToFit(const DecimalDigits& x, const FitsPredicate& fits) {
     std::optional<RoundedForm> plain = PlainForm(x, fits);
-    std::optional<RoundedForm> exponent = ExponentForm(x, fits);
+    std::optional<RoundedForm> exponent = ExponentForm(x, DecimalForm::exponent, fits);
     if (plain && (!exponent || plain->place <= exponent->place)) {
         return {std::move(plain->text), Fit::rounded};
     }
     if (exponent) {
         return {std::move(exponent->text), Fit::rounded};
+    }
+    // The exponent without its '+' and leading zeros is the last resort: it
+    // is not the look of the window's number texts, but it still tells the
+    // magnitude where nothing else fits ("-1E308").
+    if (std::optional<RoundedForm> shortest = ExponentForm(x, DecimalForm::shortExponent, fits)) {
+        return {std::move(shortest->text), Fit::rounded};
     }
     return Filled(fits);
 }
@@ -173,7 +149,7 @@ FittedText FitText(std::string_view text, const FitsPredicate& fits) {
     if (fits(text)) {
         return {std::string(text), Fit::whole};
     }
-    if (const std::optional<Decimal> number = ReadDecimal(text)) {
+    if (const std::optional<DecimalDigits> number = ReadDecimal(text)) {
         return RoundToFit(*number, fits);
     }
     return Beginning(text, fits);

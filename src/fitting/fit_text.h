@@ -34,10 +34,12 @@ using FitsPredicate = std::function<bool(std::string_view)>;
 // magnitude, without &H / &O literals) that does not fit is shown in the
 // form, plain ("0.3333") or with an exponent ("5E+34", at least two exponent
 // digits), that keeps the finer last digit; a tie goes to the plain form.
-// The digits are the text's own, rounded with halves away from zero, at most
-// 15 of them; trailing zeros after the point are dropped, and a zero has no
-// sign. When no form with one digit fits, as many '#' as fit are shown: a
-// number that is not zero never shows as one. Any other text shows its
+// When neither fits, the exponent form without its '+' and leading zeros
+// ("-1E308", "2.5E-7") with as many digits as fit. The digits are the text's
+// own, rounded with halves away from zero, at most 15 of them; trailing
+// zeros after the point are dropped, and a zero has no sign. When no form
+// with one digit fits, as many '#' as fit are shown: a number that is not
+// zero never shows as one. Any other text shows its
 // longest beginning that fits, cut between UTF-8 characters.
 [[nodiscard]] FittedText FitText(std::string_view text, const FitsPredicate& fits);
 

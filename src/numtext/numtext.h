@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,8 +15,9 @@ namespace velmora {
 
 enum class ReadError {
     none,
-    syntax,      // empty, blanks only, or a character outside the grammar
-    outOfRange,  // beyond the double range, or an &H/&O literal beyond 64 bits
+    syntax,           // empty, blanks only, or a character outside the grammar
+    outOfRange,       // beyond the double range, or an &H/&O literal beyond 64 bits
+    zeroDenominator,  // a fraction whose denominator is zero (fraction readers only)
 };
 
 // Result of a strict reading, in the style of std::from_chars: value is
@@ -81,13 +83,38 @@ struct PartsReading {
     [[nodiscard]] bool ok() const noexcept { return ec == ReadError::none; }
 };
 
-// The same grammar, decisions and range as ReadNumberStrict and
-// ReadNumberLenient, giving the number's parts instead of the nearest double.
-// With Range::unlimited a decimal number beyond the double range is accepted
-// too (for drawing texts, not for computing with them).
+// The same grammar, decisions and range as ReadNumberStrict, giving the
+// number's parts instead of the nearest double. With Range::unlimited a
+// decimal number beyond the double range is accepted too (for drawing texts,
+// not for computing with them).
 enum class Range { doubles, unlimited };
 [[nodiscard]] PartsReading ReadPartsStrict(std::string_view text, Range range = Range::doubles);
-[[nodiscard]] PartsReading ReadPartsLenient(std::string_view text);
+
+// A number, or a fraction of two, in parts: the value is numerator /
+// *denominator, or the numerator alone when there is no denominator.
+struct FractionReading {
+    NumberParts numerator;
+    std::optional<NumberParts> denominator;  // never zero when ok
+    ReadError ec = ReadError::none;
+    bool readInFull = true;  // as in LenientNumber; always true when strict
+
+    [[nodiscard]] bool ok() const noexcept { return ec == ReadError::none; }
+};
+
+// Strict: the whole text, blanks (spaces, tabs) around it allowed, is a
+// number of ReadNumberStrict's grammar, or a fraction: such a number, '/',
+// and an unsigned one (a decimal without a sign, or an &H / &O literal),
+// blanks around the '/' allowed ("1/3", "-2/5", "1.5/4", "1E3/7", "-1 / 3",
+// "&HFF/2"). Refused with syntax: anything else ("1/", "/3", "1/-3", "1/2/3").
+// Lenient: the text without blanks, tabs, line feeds and carriage returns is
+// read as ReadNumberLenient reads it, and when its leading number is followed
+// by '/' and an unsigned number (exponent letter E or D), the fraction of the
+// two: "1/3" is read in full, "1/3 apples" as 1/3 and "1/" or "1/x" as 1, not
+// in full. Both: each of the two numbers lies within the double range
+// (outOfRange, the numerator's checked first), and a denominator of zero is
+// zeroDenominator.
+[[nodiscard]] FractionReading ReadFractionStrict(std::string_view text);
+[[nodiscard]] FractionReading ReadFractionLenient(std::string_view text);
 
 // Cuts a string of decimal digits to its first `keep` (padding with zeros)
 // and, when roundUp, adds one unit to the last of them; returns 1 when that
@@ -116,19 +143,37 @@ struct Dimension {
 // other text the strict reader refuses.
 [[nodiscard]] Dimension ReadDimension(std::string_view text);
 
+// A decimal number as its writer takes it: the value is (negative ? -1 : 1)
+// * d1.d2d3... * 10^lead, where d1 d2 d3 ... are `digits`, the first not
+// zero; trailing zeros are allowed (they are not written), and no digits at
+// all is zero.
+struct DecimalDigits {
+    bool negative = false;
+    std::string digits;
+    std::int64_t lead = 0;
+};
+
+enum class DecimalForm {
+    plain,          // "-1234.5", "0.00012", "150000": zeros filled in up to the point
+    exponent,       // "-1.2345E+03", "1E-300": a sign and at least two exponent digits
+    shortExponent,  // "-1E308", "2.5E-7": no '+' and no leading zeros in the exponent
+    general,        // as C's "%G": plain for leads -4 to kNumberTextDigits - 1, else exponent
+};
+
+// The significant digits of the window's number texts.
+constexpr std::size_t kNumberTextDigits = 15;
+
+// The one writer of decimal texts: x in the form, without trailing zeros
+// after the point; a zero is "0", without a sign, in every form.
+[[nodiscard]] std::string DecimalText(const DecimalDigits& x, DecimalForm form);
+
 // General text, as C's "%.15G": 15 significant digits, plain for decimal
 // exponents -4..14 of the rounded value, otherwise mantissa, 'E', sign and at
-// least two exponent digits ("1.5E+20"); no trailing zeros. Negative zero is
-// written "0". Within a unit of the 15th digit of the largest double the
-// digits are rounded down, so that every text reads back through
-// ReadNumberStrict. Precondition: x is finite.
-[[nodiscard]] std::string NumberText(double x);
-
-// The pattern "###.000": three decimals rounded from the exact binary
-// value (halves to even, as "%.3f"), no zero before the point (".500",
-// "-.250"); a value that rounds to zero is ".000" whatever its sign.
+// least two exponent digits ("1.5E+20"); no trailing zeros: the general form
+// of DecimalText. Negative zero is written "0". Within a unit of the 15th digit of the largest
+// double the digits are rounded down, so that every text reads back through ReadNumberStrict.
 // Precondition: x is finite.
-[[nodiscard]] std::string ThreeDecimals(double x);
+[[nodiscard]] std::string NumberText(double x);
 
 [[nodiscard]] std::string WholeNumberText(std::int16_t n);
 

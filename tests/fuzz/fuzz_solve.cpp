@@ -1,9 +1,9 @@
 // The whole Solve on the in-memory form, with N and every coefficient and
 // right-hand-side text drawn from the fuzzer's bytes: whole numbers, sparse
-// rows, decimals, magnitudes from 1E-330 to 1E+330 and stray texts. What
-// the window shows is judged by its texts alone, against the exact values
-// of the typed texts worked out here: the grammar by the independent model,
-// the arithmetic in GMP's rationals by Gaussian elimination, the rounding by
+// rows, decimals, fractions, magnitudes from 1E-330 to 1E+330 and stray
+// texts. What the window shows is judged by its texts alone, against the
+// exact values of the typed texts worked out by the independent model, the
+// arithmetic in GMP's rationals by Gaussian elimination, the rounding by
 // long division. Nothing of the code under test helps the judge.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -18,8 +18,8 @@
 #include "../exact_rational.h"
 #include "../non_number_text.h"
 #include "app/frm_vl_main.h"
+#include "exact_model.h"
 #include "form/memory_form.h"
-#include "number_model.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ using velmora::ReadError;
 
 std::string NumberFrom(FuzzedDataProvider& bytes) {
     char text[48];
-    switch (bytes.ConsumeIntegralInRange(0, 8)) {
+    switch (bytes.ConsumeIntegralInRange(0, 9)) {
         case 0:
         case 1:
             return "0";
@@ -55,6 +55,14 @@ std::string NumberFrom(FuzzedDataProvider& bytes) {
             }
             return digits + "E" + std::to_string(bytes.ConsumeIntegralInRange(-300, 250));
         }
+        case 8: {
+            // A fraction: a zero denominator now and then, blanks around '/'.
+            const int numerator = bytes.ConsumeIntegralInRange(-99, 99);
+            const int denominator = bytes.ConsumeIntegralInRange(0, 12);
+            const char* blanks = bytes.ConsumeBool() ? " / " : "/";
+            std::snprintf(text, sizeof text, "%d%s%d", numerator, blanks, denominator);
+            return text;
+        }
         default:
             return bytes.ConsumeRandomLengthString(12);
     }
@@ -72,58 +80,10 @@ void Expect(const char* what, const std::string& shown, const std::string& expec
     }
 }
 
-// The exact value of a text the model accepts: a decimal, or an &H / &O
-// literal.
-mpq_class ExactValue(const std::string& number) {
-    const std::size_t first = number.find_first_not_of(" \t");
-    const std::string text = number.substr(first, number.find_last_not_of(" \t") - first + 1);
-    const std::string mantissa = text.substr(0, text.find_first_of("eE"));
-    if (text[0] != '&' && mantissa.find_first_of("123456789") == std::string::npos) {
-        return 0;  // "0E999999999": no power of ten to work out
-    }
-    if (text[0] == '&') {
-        const bool hex = text[1] == 'h' || text[1] == 'H';
-        return mpq_class(mpz_class(text.substr(2), hex ? 16 : 8));
-    }
-    std::string plain = text;
-    for (char& c : plain) {
-        c = c == 'e' ? 'E' : c;
-    }
-    if (plain[0] == '+') {
-        plain.erase(0, 1);
-    }
-    return support::ExactDecimal(plain);
-}
-
-// A coefficient as the strict model reads it.
-struct Reading {
-    ReadError ec = ReadError::none;
-    mpq_class value;
-
-    [[nodiscard]] bool ok() const { return ec == ReadError::none; }
-};
-
-Reading Strict(const std::string& text) {
-    const velmora::StrictNumber model = velmora::fuzz_model::StrictModel(text);
-    if (!model.ok()) {
-        return {model.ec, 0};
-    }
-    return {ReadError::none, ExactValue(text)};
-}
-
-// A right-hand side as the lenient reading reads it: without blanks, D as E
-// in decimals, the longest prefix the strict model accepts, else 0.
-Reading Lenient(const std::string& text) {
-    const std::string s = velmora::fuzz_model::LenientCleaned(text);
-    for (std::size_t length = s.size(); length > 0; --length) {
-        const std::string prefix = s.substr(0, length);
-        const velmora::StrictNumber model = velmora::fuzz_model::StrictModel(prefix);
-        if (model.ec != ReadError::syntax) {
-            return model.ok() ? Reading{ReadError::none, ExactValue(prefix)} : Reading{model.ec, 0};
-        }
-    }
-    return {ReadError::none, 0};
-}
+// A coefficient and a right-hand side as the model reads them.
+using velmora::fuzz_model::ExactLenientModel;
+using velmora::fuzz_model::ExactModel;
+using velmora::fuzz_model::ExactStrictModel;
 
 void CheckNoNonNumber(const velmora::MemoryForm& form) {
     const auto check = [&form](FieldId id) {
@@ -179,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first refused coefficient, row by row, is reported.
     support::RationalMatrix a(dim, support::RationalVector(dim));
     for (std::size_t k = 0; k < texts.size(); ++k) {
-        const Reading reading = Strict(texts[k]);
+        const ExactModel reading = ExactStrictModel(texts[k]);
         if (!reading.ok()) {
             const std::string expected = velmora::messages::CoefficientPrompt(
                 static_cast<int>(k / dim) + 1, static_cast<int>(k % dim) + 1,
@@ -223,7 +183,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     support::RationalVector y(dim);
     for (std::size_t r = 0; r < dim; ++r) {
-        const Reading reading = Lenient(yTexts[r]);
+        const ExactModel reading = ExactLenientModel(yTexts[r]);
         if (!reading.ok()) {
             Expect("the refused right-hand side", MessageOf(form),
                    velmora::messages::RightHandSidePrompt(static_cast<int>(r) + 1));

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <regex>
 #include <string>
@@ -15,10 +16,14 @@
 
 namespace velmora::fuzz_model {
 
+// The shapes of the grammar: a decimal without its sign, and an &H / &O
+// literal (which never has one).
+inline const std::string kUnsignedDecimal = R"((?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:[eE][+-]?[0-9]+)?)";
+inline const std::string kLiteral = R"(&(?:[hH][0-9a-fA-F]+|[oO][0-7]+))";
+
 // What ReadNumberStrict must give for `text`.
 inline StrictNumber StrictModel(std::string_view text) {
-    static const std::regex decimal(
-        R"([ \t]*([+-]?([0-9]+\.?[0-9]*|\.[0-9]+)([eE][+-]?[0-9]+)?)[ \t]*)");
+    static const std::regex decimal("[ \t]*([+-]?" + kUnsignedDecimal + ")[ \t]*");
     static const std::regex literal(R"([ \t]*&([hH][0-9a-fA-F]+|[oO][0-7]+)[ \t]*)");
     const std::string s(text);
     std::smatch match;
@@ -46,9 +51,41 @@ inline StrictNumber StrictModel(std::string_view text) {
     return {0.0, ReadError::syntax};
 }
 
+// A fraction as the fraction readers must take it: with ec none, the texts
+// of its numerator and denominator, each one that StrictModel accepts.
+// syntax when the text is no fraction (it may still be a number).
+struct FractionModel {
+    ReadError ec = ReadError::syntax;
+    std::string numerator;
+    std::string denominator;
+};
+
+inline FractionModel StrictFractionModel(std::string_view text) {
+    static const std::regex fraction("[ \t]*([+-]?" + kUnsignedDecimal + "|" + kLiteral +
+                                     ")[ \t]*/[ \t]*(" + kUnsignedDecimal + "|" + kLiteral +
+                                     ")[ \t]*");
+    const std::string s(text);
+    std::smatch match;
+    if (s.find('/') == std::string::npos || !std::regex_match(s, match, fraction)) {
+        return {};
+    }
+    FractionModel model{ReadError::none, match[1].str(), match[2].str()};
+    const StrictNumber numerator = StrictModel(model.numerator);
+    const StrictNumber denominator = StrictModel(model.denominator);
+    if (!numerator.ok()) {
+        model.ec = numerator.ec;  // the numerator's range is checked first
+    } else if (!denominator.ok()) {
+        model.ec = denominator.ec;
+    } else if (denominator.value == 0.0) {
+        model.ec = ReadError::zeroDenominator;
+    }
+    return model;
+}
+
 // The text as the lenient reading sees it: without blanks, tabs, line
 // feeds and carriage returns, and with a decimal's D exponent letter read
-// as E (&H literals have D among their digits).
+// as E, in the numerator and in what follows each '/' (&H literals have D
+// among their digits).
 inline std::string LenientCleaned(std::string_view text) {
     std::string s;
     for (const char c : text) {
@@ -56,12 +93,82 @@ inline std::string LenientCleaned(std::string_view text) {
             s.push_back(c);
         }
     }
-    if (s.empty() || s[0] != '&') {
-        for (char& c : s) {
-            c = c == 'D' ? 'E' : c == 'd' ? 'e' : c;
+    bool literal = !s.empty() && s[0] == '&';
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '/') {
+            literal = i + 1 < s.size() && s[i + 1] == '&';
+        } else if (!literal) {
+            s[i] = s[i] == 'D' ? 'E' : s[i] == 'd' ? 'e' : s[i];
         }
     }
     return s;
+}
+
+// The longest prefix of a cleaned text that is a number or, with
+// fractions, a fraction: its length (0 for none) and the models' verdicts.
+struct LenientPrefix {
+    std::size_t length = 0;
+    StrictNumber number;     // ec syntax when the prefix is a fraction
+    FractionModel fraction;  // ec syntax when the prefix is a number
+};
+
+inline LenientPrefix LongestPrefix(const std::string& s, bool fractions) {
+    for (std::size_t length = s.size(); length > 0; --length) {
+        const std::string_view prefix = std::string_view(s).substr(0, length);
+        LenientPrefix found{length, StrictModel(prefix), {}};
+        if (fractions) {
+            found.fraction = StrictFractionModel(prefix);
+        }
+        if (found.number.ec != ReadError::syntax || found.fraction.ec != ReadError::syntax) {
+            return found;
+        }
+    }
+    return {0, {0.0, ReadError::none}, {}};
+}
+
+// The C library's nearest double of a number's parts.
+inline double PartsValue(const NumberParts& parts) {
+    const std::string text = (parts.negative ? "-" : "") +
+                             (parts.digits.empty() ? std::string("0") : parts.digits) + "E" +
+                             std::to_string(parts.exponent);
+    return std::strtod(text.c_str(), nullptr);
+}
+
+// Whether parts are those of a text StrictModel accepts: the same double,
+// but for a mantissa of more significant digits than the parts keep, which
+// may round to the neighbouring double.
+inline bool SameParts(const NumberParts& parts, const std::string& text) {
+    const double expected = StrictModel(text).value;
+    const double actual = PartsValue(parts);
+    std::string digits;
+    if (text.find('&') == std::string::npos) {
+        for (const char c : text.substr(0, text.find_first_of("eE"))) {
+            if (c >= '0' && c <= '9' && !(digits.empty() && c == '0')) {
+                digits.push_back(c);
+            }
+        }
+        digits.erase(digits.find_last_not_of('0') + 1);
+    }
+    if (digits.size() <= kMaxSignificantDigits) {
+        return actual == expected;
+    }
+    return std::fabs(actual - expected) <= std::fabs(expected) * 0x1p-52;
+}
+
+// Whether a fraction reading is what the models make of a text: the
+// fraction the fraction model finds, else the number model's number.
+inline bool SameFraction(const FractionReading& reading, std::string_view text) {
+    if (const FractionModel fraction = StrictFractionModel(text);
+        fraction.ec != ReadError::syntax) {
+        return reading.ec == fraction.ec &&
+               (!reading.ok() || (reading.denominator.has_value() &&
+                                  SameParts(reading.numerator, fraction.numerator) &&
+                                  SameParts(*reading.denominator, fraction.denominator)));
+    }
+    const StrictNumber number = StrictModel(text);
+    return reading.ec == number.ec &&
+           (!reading.ok() ||
+            (!reading.denominator.has_value() && SameParts(reading.numerator, std::string(text))));
 }
 
 // Equal to the last bit, the sign of a zero included.
