@@ -176,7 +176,9 @@ TEST(ReadExact, ReadsFractions) {
         {"1/2/3", "!syntax", "1/2", false, "0.5"},
         {"1/3e", "!syntax", "1/3", false, "1/3"},
         {"-&H10/3", "!syntax", "0", false, "0"},
-        {"1 2/3", "!syntax", "4", true, "4"},
+        // Blanks inside a numerator make no fraction of it: not 12/3.
+        {"1 2/3", "!syntax", "12", false, "12"},
+        {"1 000/3", "!syntax", "1000", false, "1000"},
         {"2.5D1/2", "!syntax", "25/2", true, "12.5"},
         {"1/2D1", "!syntax", "1/20", true, "0.05"},
         // A zero denominator; beyond the range, the numerator first.

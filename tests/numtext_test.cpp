@@ -279,7 +279,7 @@ TEST(ReadFraction, GivesTheNumeratorAndTheDenominatorInParts) {
         {" &HFF / 2.5 ", {false, "255", 0}, NumberParts{false, "25", -1}, true},
         {"7", {false, "7", 0}, std::nullopt, true},
         {"-0/3", {false, "", 0}, NumberParts{false, "3", 0}, true},
-        {"1 0 / 2 D 1", {false, "1", 1}, NumberParts{false, "2", 1}, false},
+        {"10 / 2 D 1", {false, "1", 1}, NumberParts{false, "2", 1}, false},
         {"1/x", {false, "1", 0}, std::nullopt, false},
     };
     for (const auto& row : rows) {

@@ -309,7 +309,7 @@ struct RefusedCase {
     std::vector<std::pair<int, std::string>> cells;  // 10 * row + column, text
     int row;
     int column;
-    bool outOfRange = false;
+    std::string refusal = " is not a number";
 };
 
 void PrintTo(const RefusedCase& tc, std::ostream* os) {
@@ -335,8 +335,7 @@ TEST_P(RefusedCoefficients, ReportFirstInReadingOrderAfterTheReset) {
 
     w.logic.cmdSolve_Click();
     const std::string prompt = "Coefficient in row " + std::to_string(tc.row) + ", column " +
-                               std::to_string(tc.column) +
-                               (tc.outOfRange ? " is out of range" : " is not a number");
+                               std::to_string(tc.column) + tc.refusal;
     EXPECT_THAT(form.messages(),
                 ::testing::ElementsAre(MemoryForm::Message{prompt, "Coefficient ERROR"}));
     EXPECT_EQ(form.focused(), txtMat(10 * tc.row + tc.column));
@@ -348,23 +347,32 @@ TEST_P(RefusedCoefficients, ReportFirstInReadingOrderAfterTheReset) {
 
 INSTANTIATE_TEST_SUITE_P(
     Solver, RefusedCoefficients,
-    ::testing::Values(RefusedCase{"Empty", {{33, ""}}, 3, 3},
-                      RefusedCase{"Letters", {{22, "abc"}}, 2, 2},
-                      RefusedCase{"Comma", {{12, "1,5"}}, 1, 2},
-                      RefusedCase{"BeyondRange", {{31, "1E400"}}, 3, 1, true},
-                      RefusedCase{"NegativeBeyondRange", {{23, "-1.8E308"}}, 2, 3, true},
-                      RefusedCase{"WideHexadecimal", {{11, "&H1FFFFFFFFFFFFFFFF"}}, 1, 1, true},
-                      RefusedCase{"BelowRange", {{32, "1E-400"}}, 3, 2, true},
-                      // Row by row: (1, 3) comes before (2, 1).
-                      RefusedCase{"RowByRow", {{21, "x"}, {13, "y"}}, 1, 3}),
+    ::testing::Values(
+        RefusedCase{"Empty", {{33, ""}}, 3, 3}, RefusedCase{"Letters", {{22, "abc"}}, 2, 2},
+        RefusedCase{"Comma", {{12, "1,5"}}, 1, 2},
+        RefusedCase{"BeyondRange", {{31, "1E400"}}, 3, 1, " is out of range"},
+        RefusedCase{"NegativeBeyondRange", {{23, "-1.8E308"}}, 2, 3, " is out of range"},
+        RefusedCase{"WideHexadecimal", {{11, "&H1FFFFFFFFFFFFFFFF"}}, 1, 1, " is out of range"},
+        RefusedCase{"BelowRange", {{32, "1E-400"}}, 3, 2, " is out of range"},
+        // Row by row: (1, 3) comes before (2, 1).
+        RefusedCase{"RowByRow", {{21, "x"}, {13, "y"}}, 1, 3},
+        RefusedCase{"ZeroDenominator", {{12, "1/0"}}, 1, 2, " divides by zero"},
+        RefusedCase{"BlankZeroDenominator", {{22, "-2.5 / 0.0"}}, 2, 2, " divides by zero"},
+        RefusedCase{"HalfAFraction", {{23, "1/"}}, 2, 3}),
     [](const ::testing::TestParamInfo<RefusedCase>& row) { return std::string(row.param.name); });
 
 // --- A right-hand side beyond the double range -----------------------------
 
-// The determinant, the grid and the inverse are known by then and stay; the
-// solution is not written, and the cell is returned for the handler.
-TEST(Solver, RightHandSideBeyondTheRangeIsRefused) {
-    for (const char* y : {"1E400", "-2E-400abc", "&H1FFFFFFFFFFFFFFFF"}) {
+// A right-hand side beyond the range or dividing by zero: the determinant,
+// the grid and the inverse are known by then and stay; the solution is not
+// written, and the cell is handed back to the user.
+TEST(Solver, AnUnusableRightHandSideIsRefused) {
+    for (const auto& [y, refusal] : std::vector<std::pair<const char*, const char*>>{
+             {"1E400", "is out of range"},
+             {"-2E-400abc", "is out of range"},
+             {"&H1FFFFFFFFFFFFFFFF", "is out of range"},
+             {"2/0", "divides by zero"},
+             {"7 / 0 apples", "divides by zero"}}) {
         Window w(3);
         MemoryForm& form = w.form;
         SetMatrix(form, {{"1", "2", "0"}, {"3", "4", "1"}, {"0", "1", "2"}});
@@ -372,7 +380,7 @@ TEST(Solver, RightHandSideBeyondTheRangeIsRefused) {
         w.logic.cmdSolve_Click();
         EXPECT_THAT(form.messages(),
                     ::testing::ElementsAre(MemoryForm::Message{
-                        "Right-hand side in row 2 is out of range", "Vector ERROR"}))
+                        std::string("Right-hand side in row 2 ") + refusal, "Vector ERROR"}))
             << y;
         EXPECT_EQ(form.focused(), txtY(2));
         EXPECT_EQ(Text(form, txtDeterminant), "-5");

@@ -758,11 +758,11 @@ struct NoteCase {
 // A = 1 the solution shows that very number.
 TEST(ReadingNote, SaysWhatAVectorCellIsReadAs) {
     const NoteCase cases[] = {
-        {"1/3", std::nullopt},        {"1,5", "Read as 1"},     {"3-2", "Read as 3"},
-        {"$100", "Read as 0"},        {"12abc", "Read as 12"},  {"abc", "Read as 0"},
-        {"-2.5e3x", "Read as -2500"}, {"&HFFG", "Read as 255"}, {"12", std::nullopt},
-        {"", std::nullopt},           {"  ", std::nullopt},     {"1 000", std::nullopt},
-        {"-0.5", std::nullopt},
+        {"1/3", std::nullopt},        {"1,5", "Read as 1"},          {"3-2", "Read as 3"},
+        {"$100", "Read as 0"},        {"12abc", "Read as 12"},       {"abc", "Read as 0"},
+        {"-2.5e3x", "Read as -2500"}, {"&HFFG", "Read as 255"},      {"12", std::nullopt},
+        {"", std::nullopt},           {"  ", std::nullopt},          {"1 000", std::nullopt},
+        {"-0.5", std::nullopt},       {"1/3 apples", "Read as 1/3"},
     };
     for (const NoteCase& c : cases) {
         SCOPED_TRACE(c.text);
@@ -771,6 +771,7 @@ TEST(ReadingNote, SaysWhatAVectorCellIsReadAs) {
         w.form.setText(txtMat(11), "1");
         w.form.setText(txtY(1), c.text);
         EXPECT_EQ(w.logic.ReadingNote(txtY(1)), c.note);
+        w.logic.chkFractions_Click(true);
         w.logic.cmdSolve_Click();
         ASSERT_TRUE(w.form.messages().empty());
         if (c.note) {

@@ -374,7 +374,7 @@ std::optional<std::string> frmVLMain::ReadingNote(FieldId id) const {
     if (reading.readInFull || !reading.ok()) {
         return std::nullopt;
     }
-    return messages::ReadingNote(NumberText(reading.value));
+    return messages::ReadingNote(ExactText(reading.value));
 }
 
 std::optional<std::string> frmVLMain::FractionGridText(FieldId id) const {
@@ -406,12 +406,11 @@ std::optional<std::string> frmVLMain::FractionGridText(FieldId id) const {
 void frmVLMain::Report(const CellProblem& problem) {
     FieldId cell = txtY(problem.row);
     if (problem.inVector()) {
-        m_form.showMessage(messages::RightHandSidePrompt(problem.row),
+        m_form.showMessage(messages::RightHandSidePrompt(problem.row, problem.reason),
                            messages::kRightHandSideTitle);
     } else {
         cell = txtMat(10 * problem.row + problem.column);
-        m_form.showMessage(messages::CoefficientPrompt(problem.row, problem.column,
-                                                       problem.reason == ReadError::outOfRange),
+        m_form.showMessage(messages::CoefficientPrompt(problem.row, problem.column, problem.reason),
                            messages::kCoefficientTitle);
     }
     // Hand the cell to the user with its whole text selected, ready to retype.

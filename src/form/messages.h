@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "numtext/numtext.h"
+
 namespace velmora {
 
 struct Message {
@@ -23,18 +25,31 @@ constexpr Message kZeroDeterminant{"Inverse Matrix NOT Solvable, Check for Propo
                                    "ZERO Determinant"};
 constexpr Message kPasteDoesNotFit{"The pasted block does not fit", "Paste ERROR"};
 
-// "Coefficient in row R, column C is not a number" (or "is out of range").
-constexpr std::string_view kCoefficientTitle = "Coefficient ERROR";
-[[nodiscard]] inline std::string CoefficientPrompt(int row, int column, bool outOfRange) {
-    return "Coefficient in row " + std::to_string(row) + ", column " + std::to_string(column) +
-           (outOfRange ? " is out of range" : " is not a number");
+// What is wrong with a refused text, after "... in row R".
+[[nodiscard]] inline std::string_view Refusal(ReadError reason) {
+    switch (reason) {
+        case ReadError::outOfRange:
+            return " is out of range";
+        case ReadError::zeroDenominator:
+            return " divides by zero";
+        default:
+            return " is not a number";
+    }
 }
 
-// "Right-hand side in row R is out of range": y is read leniently, so a
-// number beyond the double range is all that can be wrong with it.
+// "Coefficient in row R, column C is not a number" (or "is out of range",
+// "divides by zero").
+constexpr std::string_view kCoefficientTitle = "Coefficient ERROR";
+[[nodiscard]] inline std::string CoefficientPrompt(int row, int column, ReadError reason) {
+    return "Coefficient in row " + std::to_string(row) + ", column " + std::to_string(column) +
+           std::string(Refusal(reason));
+}
+
+// "Right-hand side in row R is out of range" (or "divides by zero"): y is
+// read leniently, so it is never "not a number".
 constexpr std::string_view kRightHandSideTitle = "Vector ERROR";
-[[nodiscard]] inline std::string RightHandSidePrompt(int row) {
-    return "Right-hand side in row " + std::to_string(row) + " is out of range";
+[[nodiscard]] inline std::string RightHandSidePrompt(int row, ReadError reason) {
+    return "Right-hand side in row " + std::to_string(row) + std::string(Refusal(reason));
 }
 
 // The first line of a result's tooltip and description once an input has

@@ -193,9 +193,12 @@ Found FindStrict(std::string_view text, Grammar grammar) noexcept {
 Found FindLenient(std::string_view text, std::string& s, Grammar grammar) {
     s.clear();
     s.reserve(text.size());
+    std::size_t firstBlank = npos;  // where in s the first blank after a character was
     for (char c : text) {
         if (c != ' ' && c != '\t' && c != '\n' && c != '\r') {
             s.push_back(c);
+        } else if (firstBlank == npos && !s.empty()) {
+            firstBlank = s.size();
         }
     }
     // from_chars knows no D exponent: the letter becomes an e in s.
@@ -209,7 +212,11 @@ Found FindLenient(std::string_view text, std::string& s, Grammar grammar) {
     Found found;
     found.number = scan(0, Sign::allowed);
     std::size_t length = found.number.text.size();
-    if (grammar == Grammar::fractions && length != 0 && length < s.size() && s[length] == '/') {
+    // A numerator with a blank inside is no fraction's: "1 2/3" is not 12/3
+    // but reads 12 and the rest is ignored, as in any text read in part.
+    const bool numeratorWhole = firstBlank == npos || firstBlank >= length;
+    if (grammar == Grammar::fractions && numeratorWhole && length != 0 && length < s.size() &&
+        s[length] == '/') {
         if (const Number below = scan(length + 1, Sign::refused); !below.text.empty()) {
             found.denominator = below;
             length += 1 + below.text.size();

@@ -66,7 +66,7 @@ inline ExactModel ExactStrictModel(std::string_view text) {
 // of the cleaned text that is a number or a fraction, else 0.
 inline ExactModel ExactLenientModel(std::string_view text) {
     const std::string s = LenientCleaned(text);
-    const LenientPrefix prefix = LongestPrefix(s, true);
+    const LenientPrefix prefix = LongestPrefix(s, true, FirstInnerBlank(text));
     ExactModel model = prefix.length == 0 ? ExactModel{ReadError::none, 0}
                                           : ExactStrictModel(s.substr(0, prefix.length));
     model.readInFull = prefix.length == s.size();

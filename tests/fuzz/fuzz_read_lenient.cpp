@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     namespace model = velmora::fuzz_model;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const std::string s = model::LenientCleaned(text);
-    const model::LenientPrefix prefix = model::LongestPrefix(s, true);
+    const model::LenientPrefix prefix = model::LongestPrefix(s, true, model::FirstInnerBlank(text));
 
     const velmora::FractionReading fraction = velmora::ReadFractionLenient(text);
     const bool sameFraction =

@@ -142,8 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const ExactModel reading = ExactStrictModel(texts[k]);
         if (!reading.ok()) {
             const std::string expected = velmora::messages::CoefficientPrompt(
-                static_cast<int>(k / dim) + 1, static_cast<int>(k % dim) + 1,
-                reading.ec == ReadError::outOfRange);
+                static_cast<int>(k / dim) + 1, static_cast<int>(k % dim) + 1, reading.ec);
             Expect("the refused coefficient", MessageOf(form), expected);
             Expect("the reset determinant", form.text(velmora::txtDeterminant), "");
             return 0;
@@ -186,7 +185,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const ExactModel reading = ExactLenientModel(yTexts[r]);
         if (!reading.ok()) {
             Expect("the refused right-hand side", MessageOf(form),
-                   velmora::messages::RightHandSidePrompt(static_cast<int>(r) + 1));
+                   velmora::messages::RightHandSidePrompt(static_cast<int>(r) + 1, reading.ec));
             Expect("the solution left empty", form.text(velmora::txtSol(1)), "");
             return 0;
         }

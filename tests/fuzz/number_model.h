@@ -112,11 +112,26 @@ struct LenientPrefix {
     FractionModel fraction;  // ec syntax when the prefix is a number
 };
 
-inline LenientPrefix LongestPrefix(const std::string& s, bool fractions) {
+// Where in the cleaned text the first blank after a character stood: a
+// numerator holding it is no fraction's ("1 2/3" reads 12).
+inline std::size_t FirstInnerBlank(std::string_view text) {
+    std::size_t kept = 0;
+    for (const char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') {
+            ++kept;
+        } else if (kept > 0) {
+            return kept;
+        }
+    }
+    return std::string::npos;
+}
+
+inline LenientPrefix LongestPrefix(const std::string& s, bool fractions,
+                                   std::size_t firstBlank = std::string::npos) {
     for (std::size_t length = s.size(); length > 0; --length) {
         const std::string_view prefix = std::string_view(s).substr(0, length);
         LenientPrefix found{length, StrictModel(prefix), {}};
-        if (fractions) {
+        if (fractions && prefix.find('/') <= firstBlank) {
             found.fraction = StrictFractionModel(prefix);
         }
         if (found.number.ec != ReadError::syntax || found.fraction.ec != ReadError::syntax) {
