@@ -17,20 +17,7 @@
 namespace velmora {
 namespace {
 
-using testing_support::Column;
-using testing_support::Echelon;
-using testing_support::ExactDeterminantOf;
-using testing_support::ExactEchelon;
-using testing_support::FromGrid;
-using testing_support::Grid;
-using testing_support::Identity;
-using testing_support::Joined;
-using testing_support::Left;
-using testing_support::Mpq;
-using testing_support::RandomSystem;
-using testing_support::Replayed;
-using testing_support::Rows;
-using testing_support::ToGrid;
+using namespace testing_support;
 
 // Both reductions bring A to its one echelon form, keep the row space and
 // replay to their result; the triangulation has swaps and additions only,
@@ -38,7 +25,7 @@ using testing_support::ToGrid;
 void JudgeReductions(const Grid& system) {
     const std::size_t n = system.size();
     const Grid a = Left(system, n);
-    const auto ra = FromGrid<RationalMatrix>(a, n);
+    const auto ra = FromGrid<velmora::RationalMatrix>(a, n);
     const std::pair<Grid, EliminationMatrix> starts[] = {
         {system, FromGrid<EliminationMatrix>(system, n + 1)},
         {Joined(a, Identity(n)), WithIdentity(ra)}};
@@ -119,7 +106,7 @@ TEST(Reduction, FollowsThePivotRule) {
         SCOPED_TRACE(row.m);
         const auto start = FromGrid<EliminationMatrix>(m, m[0].size());
         EXPECT_EQ(OperationsText(ReduceToEchelon(start, row.n).operations), row.reduction);
-        const auto a = FromGrid<RationalMatrix>(m, static_cast<std::size_t>(row.n));
+        const auto a = FromGrid<velmora::RationalMatrix>(m, static_cast<std::size_t>(row.n));
         EXPECT_EQ(OperationsText(Triangulate(a).operations), row.triangulation);
     }
 }
