@@ -7,6 +7,7 @@
 // row operations by hand, and the systems the tests solve.
 
 #include <gmpxx.h>
+#include <gtest/gtest.h>
 
 #include <cstddef>
 #include <random>
@@ -180,6 +181,21 @@ inline Grid RandomSystem(std::mt19937& random, std::size_t n, std::size_t r, boo
         m[i][n] = consistent ? m[i][n] : z[i];
     }
     return m;
+}
+
+// judge([A | y]) for `trials` random systems of each N from 1 to 6 and each
+// rank up to N, every other one consistent.
+template <typename Judge>
+void ForRandomSystems(std::mt19937::result_type seed, int trials, Judge judge) {
+    std::mt19937 random(seed);
+    for (std::size_t n = 1; n <= 6; ++n) {
+        for (std::size_t rank = 0; rank <= n; ++rank) {
+            for (int trial = 0; trial < trials; ++trial) {
+                SCOPED_TRACE(testing::Message() << "n " << n << " rank " << rank << " " << trial);
+                judge(RandomSystem(random, n, rank, trial % 2 == 0));
+            }
+        }
+    }
 }
 
 }  // namespace velmora::testing_support

@@ -1,20 +1,19 @@
 // A system's answer and its words against the tests' own exact
 // elimination: the ranks, A p = y and A v = 0 in the canonical form of the
 // free unknowns, and the certificate as the oracle's own echelon basis of
-// the left null space gives it. The expected words of the table were worked
-// out by hand and by an independent script.
+// the left null space gives it.
 
 #include <gmpxx.h>
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "echelon_oracle.h"
 #include "exact/answer_text.h"
 #include "exact/linear_system.h"
+#include "system_table.h"
 
 namespace velmora {
 namespace {
@@ -122,60 +121,7 @@ SystemAnswer Judge(const Grid& system) {
 }
 
 TEST(SolveSystem, AnswersEverySystemInItsCanonicalForm) {
-    const struct {
-        std::string a, y, answer, solution;
-    } rows[] = {
-        {"0", "0", "Infinitely many solutions, 1 free parameter: x = t·(1).", "t"},
-        {"0", "5", "No solution: row 1 gives 0 = 5.", ""},
-        {"4", "2", "Unique solution: x = (1/2).", "1/2"},
-        {"0.1 0.2 / 0.3 0.6", "1 3",
-         "Infinitely many solutions, 1 free parameter: x = (10, 0) + t·(-2, 1).", "10-2t t"},
-        {"0.1 0.2 / 0.3 0.6", "1 4", "No solution: 3·row 1 - row 2 gives 0 = -1.", ""},
-        {"0.5 0.25 / 1 0.5", "2 4",
-         "Infinitely many solutions, 1 free parameter: x = (4, 0) + t·(-1/2, 1).", "4-1/2t t"},
-        {"0 0 / 0 0", "0 0",
-         "Infinitely many solutions, 2 free parameters: x = t1·(1, 0) + t2·(0, 1).", "t1 t2"},
-        {"0 0 / 0 0", "0 3", "No solution: row 2 gives 0 = 3.", ""},
-        {"0 1 / 0 2", "1 2", "Infinitely many solutions, 1 free parameter: x = (0, 1) + t·(1, 0).",
-         "t 1"},
-        {"2 1 / 1 1", "3 2", "Unique solution: x = (1, 1).", "1 1"},
-        {"1 2 3 / 4 5 6 / 7 8 9", "1 2 3",
-         "Infinitely many solutions, 1 free parameter: x = (-1/3, 2/3, 0) + t·(1, -2, 1).",
-         "-1/3+t 2/3-2t t"},
-        {"1 2 3 / 4 5 6 / 7 8 9", "1 2 4", "No solution: row 1 - 2·row 2 + row 3 gives 0 = 1.", ""},
-        {"1 2 3 / 2 4 6 / 3 6 9", "1 2 3",
-         "Infinitely many solutions, 2 free parameters: x = (1, 0, 0) + t1·(-2, 1, 0) + t2·(-3, 0, "
-         "1).",
-         "1-2t1-3t2 t1 t2"},
-        {"1 2 3 / 2 4 6 / 3 6 9", "1 2 4", "No solution: 3·row 1 - row 3 gives 0 = -1.", ""},
-        {"0 0 0 / 0 0 0 / 0 0 0", "0 0 0",
-         "Infinitely many solutions, 3 free parameters: x = t1·(1, 0, 0) + t2·(0, 1, 0) + t3·(0, "
-         "0, 1).",
-         "t1 t2 t3"},
-        {"0 0 0 / 0 0 0 / 0 0 0", "0 -2 1", "No solution: row 2 gives 0 = -2.", ""},
-        {"2 0 1 / 4 0 3 / 0 0 5", "1 1 0", "No solution: 10·row 1 - 5·row 2 + row 3 gives 0 = 5.",
-         ""},
-        {"1 1 0 0 / 0 1 1 0 / 1 2 1 0 / 2 3 1 0", "1 2 3 5",
-         "No solution: row 1 + row 3 - row 4 gives 0 = -1.", ""},
-        {"1 1 0 0 / 0 1 1 0 / 1 2 1 0 / 2 3 1 0", "1 2 3 4",
-         "Infinitely many solutions, 2 free parameters: x = (-1, 2, 0, 0) + t1·(1, -1, 1, 0) + "
-         "t2·(0, 0, 0, 1).",
-         "-1+t1 2-t1 t1 t2"},
-        {"3 0 1.5 0 2 / 0 1 0 0 1 / 6 1 3 0 5 / 0 0 0 2 2 / 3 2 1.5 2 6", "1 2 4 0 6",
-         "No solution: 3·row 1 - 2·row 3 - row 4 + row 5 gives 0 = 1.", ""},
-        {"3 0 1.5 0 2 / 0 1 0 0 1 / 6 1 3 0 5 / 0 0 0 2 2 / 3 2 1.5 2 6", "1 2 4 0 5",
-         "Infinitely many solutions, 2 free parameters: x = (1/3, 2, 0, 0, 0) + t1·(-1/2, 0, 1, 0, "
-         "0) + t2·(-2/3, -1, 0, -1, 1).",
-         "1/3-1/2t1-2/3t2 2-t2 t1 -t2 t2"},
-        {"2 -1 0 0 0 1 / 0 1 -1 0 0 0 / 2 0 -1 0 0 1 / 0 0 0 3 1 0 / 0 0 0 6 2 0 / 4 -1 -1 3 1 2",
-         "1 1 2 3 6 6",
-         "Infinitely many solutions, 3 free parameters: x = (1, 1, 0, 1, 0, 0) + t1·(1/2, 1, 1, 0, "
-         "0, 0) + t2·(0, 0, 0, -1/3, 1, 0) + t3·(-1/2, 0, 0, 0, 0, 1).",
-         "1+1/2t1-1/2t3 1+t1 t1 1-1/3t2 t2 t3"},
-        {"2 -1 0 0 0 1 / 0 1 -1 0 0 0 / 2 0 -1 0 0 1 / 0 0 0 3 1 0 / 0 0 0 6 2 0 / 4 -1 -1 3 1 2",
-         "1 1 2 3 6 5", "No solution: 2·row 1 + 2·row 3 + row 5 - 2·row 6 gives 0 = 2.", ""},
-    };
-    for (const auto& row : rows) {
+    for (const TableSystem& row : kSystems) {
         SCOPED_TRACE(row.a + " | " + row.y);
         const Grid system = Joined(Rows(row.a), {Rows(row.y)[0]});
         const SystemAnswer answer = Judge(system);
@@ -190,17 +136,9 @@ TEST(SolveSystem, AnswersEverySystemInItsCanonicalForm) {
 }
 
 TEST(SolveSystem, RandomSystemsOfEveryRank) {
-    std::mt19937 random(22);
     int kinds[3] = {};
-    for (std::size_t n = 1; n <= 6; ++n) {
-        for (std::size_t rank = 0; rank <= n; ++rank) {
-            for (int trial = 0; trial < 6; ++trial) {
-                SCOPED_TRACE(testing::Message() << "n " << n << " rank " << rank << " " << trial);
-                ++kinds[static_cast<int>(
-                    Judge(RandomSystem(random, n, rank, trial % 2 == 0)).kind)];
-            }
-        }
-    }
+    ForRandomSystems(22, 6,
+                     [&](const Grid& system) { ++kinds[static_cast<int>(Judge(system).kind)]; });
     EXPECT_GT(kinds[0], 0);
     EXPECT_GT(kinds[1], 0);
     EXPECT_GT(kinds[2], 0);

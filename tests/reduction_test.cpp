@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -112,15 +111,7 @@ TEST(Reduction, FollowsThePivotRule) {
 }
 
 TEST(Reduction, RandomSystemsOfEveryRank) {
-    std::mt19937 random(21);
-    for (std::size_t n = 1; n <= 6; ++n) {
-        for (std::size_t rank = 0; rank <= n; ++rank) {
-            for (int trial = 0; trial < 4; ++trial) {
-                SCOPED_TRACE(testing::Message() << "n " << n << " rank " << rank << " " << trial);
-                JudgeReductions(RandomSystem(random, n, rank, trial % 2 == 0));
-            }
-        }
-    }
+    ForRandomSystems(21, 4, JudgeReductions);
 }
 
 }  // namespace

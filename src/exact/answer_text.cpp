@@ -9,16 +9,15 @@ namespace velmora {
 
 namespace {
 
-constexpr std::string_view kDot = "\u00B7";
-
 Rational Magnitude(const Rational& x) {
     return x.sign() < 0 ? -x : x;
 }
 
 // |x| as the coefficient written before a name: nothing for 1.
-std::string Coefficient(const Rational& x, std::string_view times) {
+std::string Coefficient(const Rational& x, const AnswerNotation& notation, std::string_view times) {
     const Rational magnitude = Magnitude(x);
-    return magnitude == Rational(1) ? std::string() : FractionText(magnitude) + std::string(times);
+    return magnitude == Rational(1) ? std::string()
+                                    : notation.number(magnitude) + std::string(times);
 }
 
 // Appends a term of the given sign and magnitude text to a sum: the first
@@ -33,10 +32,10 @@ void AppendTerm(std::string& sum, int sign, const std::string& magnitude, std::s
     sum += magnitude;
 }
 
-std::string VectorText(const RationalVector& v) {
+std::string VectorText(const RationalVector& v, const AnswerNotation& notation) {
     std::string text = "(";
     for (int i = 1; i <= v.size(); ++i) {
-        text += (i > 1 ? ", " : "") + FractionText(v(i));
+        text += (i > 1 ? ", " : "") + notation.number(v(i));
     }
     return text + ")";
 }
@@ -50,47 +49,49 @@ bool IsZero(const RationalVector& v) {
     return true;
 }
 
-std::string ParameterName(const SystemAnswer& answer, std::size_t i) {
-    return answer.directions.size() == 1 ? "t" : "t" + std::to_string(i + 1);
-}
-
-std::string CertificateText(const SystemAnswer& answer) {
+std::string CertificateText(const SystemAnswer& answer, const AnswerNotation& notation) {
     std::string sum;
     for (int i = 1; i <= answer.certificate.size(); ++i) {
         const Rational& w = answer.certificate(i);
         if (!w.isZero()) {
-            AppendTerm(sum, w.sign(), Coefficient(w, kDot) + "row " + std::to_string(i), " + ",
-                       " - ");
+            AppendTerm(sum, w.sign(),
+                       Coefficient(w, notation, notation.times) + notation.words("row ") +
+                           std::to_string(i),
+                       " + ", " - ");
         }
     }
-    return "No solution: " + sum + " gives 0 = " + FractionText(answer.certificateValue) + ".";
+    return notation.words("No solution: ") + sum + notation.words(" gives ") +
+           "0 = " + notation.number(answer.certificateValue) + notation.words(".");
 }
 
-std::string GeneralSolutionText(const SystemAnswer& answer) {
+std::string GeneralSolutionText(const SystemAnswer& answer, const AnswerNotation& notation) {
     const std::size_t k = answer.directions.size();
     std::string sum;
     if (!IsZero(answer.particular)) {
-        sum = VectorText(answer.particular);
+        sum = VectorText(answer.particular, notation);
     }
     for (std::size_t i = 0; i < k; ++i) {
         AppendTerm(sum, 1,
-                   ParameterName(answer, i) + std::string(kDot) + VectorText(answer.directions[i]),
+                   notation.parameter(i, k) + std::string(notation.times) +
+                       VectorText(answer.directions[i], notation),
                    " + ", " - ");
     }
-    return "Infinitely many solutions, " + std::to_string(k) + " free parameter" +
-           (k == 1 ? "" : "s") + ": x = " + sum + ".";
+    return notation.words("Infinitely many solutions, " + std::to_string(k) + " free parameter" +
+                          (k == 1 ? "" : "s") + ": ") +
+           "x = " + sum + notation.words(".");
 }
 
 }  // namespace
 
-std::string AnswerText(const SystemAnswer& answer) {
+std::string AnswerText(const SystemAnswer& answer, const AnswerNotation& notation) {
     switch (answer.kind) {
         case SystemAnswer::Kind::unique:
-            return "Unique solution: x = " + VectorText(answer.particular) + ".";
+            return notation.words("Unique solution: ") +
+                   "x = " + VectorText(answer.particular, notation) + notation.words(".");
         case SystemAnswer::Kind::none:
-            return CertificateText(answer);
+            return CertificateText(answer, notation);
         case SystemAnswer::Kind::infinitelyMany:
-            return GeneralSolutionText(answer);
+            return GeneralSolutionText(answer, notation);
     }
     return {};
 }
@@ -100,14 +101,16 @@ std::string SolutionComponentText(const SystemAnswer& answer, int i) {
         return {};
     }
     assert(i >= 1 && i <= answer.particular.size());
+    const AnswerNotation plain;
     std::string sum;
     if (!answer.particular(i).isZero()) {
         sum = FractionText(answer.particular(i));
     }
-    for (std::size_t j = 0; j < answer.directions.size(); ++j) {
+    const std::size_t k = answer.directions.size();
+    for (std::size_t j = 0; j < k; ++j) {
         const Rational& c = answer.directions[j](i);
         if (!c.isZero()) {
-            AppendTerm(sum, c.sign(), Coefficient(c, "") + ParameterName(answer, j), "+", "-");
+            AppendTerm(sum, c.sign(), Coefficient(c, plain, "") + plain.parameter(j, k), "+", "-");
         }
     }
     return sum.empty() ? "0" : sum;
