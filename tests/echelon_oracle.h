@@ -79,16 +79,6 @@ M FromGrid(const Grid& g, std::size_t cols) {
     return m;
 }
 
-inline Grid ToGrid(const EliminationMatrix& m) {
-    Grid g(static_cast<std::size_t>(m.rows()), Column(static_cast<std::size_t>(m.cols())));
-    for (std::size_t r = 0; r < g.size(); ++r) {
-        for (std::size_t c = 0; c < g[r].size(); ++c) {
-            g[r][c] = Mpq(m(static_cast<int>(r) + 1, static_cast<int>(c) + 1));
-        }
-    }
-    return g;
-}
-
 // The first n columns of g.
 inline Grid Left(Grid g, std::size_t n) {
     for (Column& row : g) {
@@ -128,14 +118,6 @@ inline void Replay(Grid& m, RowOperation::Kind kind, std::size_t target, std::si
                                                      : mpq_class(t[j] + f * s[j]);
         }
     }
-}
-
-inline Grid Replayed(Grid m, const std::vector<RowOperation>& operations) {
-    for (const RowOperation& op : operations) {
-        Replay(m, op.kind, static_cast<std::size_t>(op.target), static_cast<std::size_t>(op.source),
-               Mpq(op.factor));
-    }
-    return m;
 }
 
 // "1 0.5 / -2 3" as its rows of exact decimals.

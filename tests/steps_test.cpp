@@ -82,8 +82,9 @@ std::vector<ParsedSection> Parse(const std::string& text) {
     return sections;
 }
 
-// The caption's operation done by hand on m; false when it is no caption.
-bool DoCaption(const std::string& caption, Grid& m, int& swaps) {
+// The caption's operation done by hand on m, counted by its kind; false
+// when it is no caption.
+bool DoCaption(const std::string& caption, Grid& m, int (&kinds)[3]) {
     static const std::regex swap("R(\\d) ↔ R(\\d)");
     static const std::regex scale("R(\\d) ← (-|(-?\\d+(/\\d+)?)·)R(\\d)");
     static const std::regex add("R(\\d) ← R(\\d) ([-+]) ((\\d+(/\\d+)?)·)?R(\\d)");
@@ -94,18 +95,19 @@ bool DoCaption(const std::string& caption, Grid& m, int& swaps) {
         q.canonicalize();
         return q;
     };
+    RowOperation::Kind kind = RowOperation::Kind::swap;
     if (std::regex_match(caption, p, swap)) {
-        ++swaps;
-        Replay(m, RowOperation::Kind::swap, row(1), row(2), 0);
-    } else if (std::regex_match(caption, p, scale) && row(1) == row(5)) {
-        Replay(m, RowOperation::Kind::scale, row(1), row(1),
-               p[2].str() == "-" ? mpq_class(-1) : number(3));
+        Replay(m, kind, row(1), row(2), 0);
+    } else if (std::regex_match(caption, p, scale) && row(1) == row(5) && number(3) != 0) {
+        kind = RowOperation::Kind::scale;
+        Replay(m, kind, row(1), row(1), p[2].str() == "-" ? mpq_class(-1) : number(3));
     } else if (std::regex_match(caption, p, add) && row(1) == row(2) && row(1) != row(7)) {
-        Replay(m, RowOperation::Kind::addMultiple, row(1), row(7),
-               p[3].str() == "-" ? mpq_class(-number(5)) : number(5));
+        kind = RowOperation::Kind::addMultiple;
+        Replay(m, kind, row(1), row(7), p[3].str() == "-" ? mpq_class(-number(5)) : number(5));
     } else {
         return false;
     }
+    ++kinds[static_cast<int>(kind)];
     return true;
 }
 
@@ -151,23 +153,26 @@ bool Balanced(const std::string& latex) {
 std::string JudgeSteps(const Grid& system) {
     const std::size_t n = system.size();
     const Grid a = Left(system, n);
-    const SolveSteps steps = StepsOf(FromGrid<velmora::RationalMatrix>(a, n), [&] {
-        velmora::RationalVector y(static_cast<int>(n));
-        for (std::size_t r = 0; r < n; ++r) {
-            y(static_cast<int>(r) + 1) = FromMpq(system[r][n]);
-        }
-        return y;
-    }());
+    Column y;
+    velmora::RationalVector ry(static_cast<int>(n));
+    for (std::size_t r = 0; r < n; ++r) {
+        y.push_back(system[r][n]);
+        ry(static_cast<int>(r) + 1) = FromMpq(y[r]);
+    }
+    const SolveSteps steps = StepsOf(FromGrid<velmora::RationalMatrix>(a, n), ry);
     const std::vector<ParsedSection> sections = Parse(StepsPlainText(steps));
     const auto inverse = ExactInverse(a);
     EXPECT_EQ(sections.size(), inverse ? 3U : 2U);
+    if (sections.size() != (inverse ? 3U : 2U)) {
+        return {};
+    }
     std::size_t stepCount = 0;
     for (const ParsedSection& section : sections) {
         SCOPED_TRACE(section.title);
         Grid m = section.steps.front().matrix;
-        int swaps = 0;
+        int kinds[3] = {};
         for (std::size_t i = 1; i < section.steps.size(); ++i) {
-            EXPECT_TRUE(DoCaption(section.steps[i].caption, m, swaps)) << section.steps[i].caption;
+            EXPECT_TRUE(DoCaption(section.steps[i].caption, m, kinds)) << section.steps[i].caption;
             EXPECT_EQ(m, section.steps[i].matrix) << section.steps[i].caption;
             m = section.steps[i].matrix;
         }
@@ -177,14 +182,8 @@ std::string JudgeSteps(const Grid& system) {
             EXPECT_EQ(first, system);
             EXPECT_EQ(Left(m, n), Left(ExactEchelon(a, n).reduced, n));
             EXPECT_EQ(section.closing, AnswerText(steps.answer));
-            if (inverse) {
-                for (std::size_t r = 0; r < n; ++r) {
-                    mpq_class x = 0;
-                    for (std::size_t c = 0; c < n; ++c) {
-                        x += (*inverse)[r][c] * system[c][n];
-                    }
-                    EXPECT_EQ(m[r][n], x);
-                }
+            for (std::size_t r = 0; inverse && r < n; ++r) {
+                EXPECT_EQ(m[r][n], Times(*inverse, y)[r]);
             }
         } else if (section.title == "Inverse") {
             EXPECT_EQ(section.label, "[A | I]");
@@ -197,9 +196,12 @@ std::string JudgeSteps(const Grid& system) {
             EXPECT_EQ(section.result, *inverse);
         } else {
             EXPECT_EQ(first, a);
+            EXPECT_EQ(kinds[static_cast<int>(RowOperation::Kind::scale)], 0);
+            const int swaps = kinds[static_cast<int>(RowOperation::Kind::swap)];
             mpq_class product = swaps % 2 == 0 ? 1 : -1;
             for (std::size_t r = 0; r < n; ++r) {
                 product *= m[r][r];
+                EXPECT_EQ(Left({m[r]}, r), Grid{Column(r, 0)});  // upper triangular
             }
             const mpq_class det = ExactDeterminantOf(a);
             EXPECT_EQ(product, det);
