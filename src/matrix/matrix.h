@@ -9,16 +9,17 @@ namespace velmora {
 // The largest dimension of the window's grids.
 constexpr int kMaxDimension = 6;
 
-// A matrix of at most 6x6 numbers, addressed (row, column) from 1 as the
-// window's grids are. This and BasicVector are the one place where those
-// indices become zero-based storage. Every element starts as T().
-template <typename T>
+// A matrix of at most 6x6 numbers (6 x MaxCols: an elimination works on
+// [A | I]), addressed (row, column) from 1 as the window's grids are. This
+// and BasicVector are the one place where those indices become zero-based
+// storage. Every element starts as T().
+template <typename T, int MaxCols = kMaxDimension>
 class BasicMatrix {
 public:
     static constexpr int kMaxSize = kMaxDimension;
 
     BasicMatrix(int rows, int cols) : m_rows(rows), m_cols(cols) {
-        assert(rows >= 0 && rows <= kMaxSize && cols >= 0 && cols <= kMaxSize);
+        assert(rows >= 0 && rows <= kMaxSize && cols >= 0 && cols <= MaxCols);
     }
 
     [[nodiscard]] int rows() const noexcept { return m_rows; }
@@ -30,10 +31,10 @@ public:
 private:
     [[nodiscard]] std::size_t index(int r, int c) const noexcept {
         assert(r >= 1 && r <= m_rows && c >= 1 && c <= m_cols);
-        return static_cast<std::size_t>(r - 1) * kMaxSize + static_cast<std::size_t>(c - 1);
+        return static_cast<std::size_t>(r - 1) * MaxCols + static_cast<std::size_t>(c - 1);
     }
 
-    std::array<T, std::size_t{kMaxSize} * kMaxSize> m_cells{};
+    std::array<T, std::size_t{kMaxSize} * MaxCols> m_cells{};
     int m_rows;
     int m_cols;
 };
