@@ -38,6 +38,7 @@ struct Box {
     std::string title;
     bool noIcon = false;
     bool singleOk = false;
+    std::string informative;
 };
 
 // Every test starts from a freshly opened, active window. A message box that
@@ -158,7 +159,8 @@ private:
             QAbstractButton* ok = box->button(QMessageBox::Ok);
             m_boxes.push_back({box->text().toStdString(), box->windowTitle().toStdString(),
                                box->icon() == QMessageBox::NoIcon,
-                               box->buttons().size() == 1 && ok != nullptr});
+                               box->buttons().size() == 1 && ok != nullptr,
+                               box->informativeText().toStdString()});
             if (ok != nullptr) {
                 ok->click();
                 return;

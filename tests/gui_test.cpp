@@ -389,17 +389,36 @@ TEST_F(Gui, TypingASystemAndPressingSolveShowsEveryResult) {
     EXPECT_EQ(form().text(txtSol(2)), "1.4");
 }
 
-TEST_F(Gui, AZeroDeterminantIsReportedAndTheIdentityStays) {
+// The box tells the answer; the inverse cells are empty and say why; the
+// solution row holds the general solution, its tooltip the whole line.
+TEST_F(Gui, AZeroDeterminantIsAnsweredAndNoInverseStandsInTheGrid) {
     enterDimension("2");
-    for (const auto& [k, text] : {std::pair{11, "1"}, {12, "2"}, {21, "2"}, {22, "4"}}) {
+    for (const auto& [k, text] : {std::pair{11, "0.1"}, {12, "0.2"}, {21, "0.3"}, {22, "0.6"}}) {
         form().setText(txtMat(k), text);
     }
-    expectMessage([this] { click(form().solveButton()); },
-                  "Inverse Matrix NOT Solvable, Check for Proportionate ROWS", "ZERO Determinant");
+    form().setText(txtY(1), "1");
+    form().setText(txtY(2), "3");
+    const std::vector<Box> boxes = messagesDuring([this] { click(form().solveButton()); });
+    ASSERT_EQ(boxes.size(), 1U);
+    EXPECT_EQ(boxes[0].text, "Inverse Matrix NOT Solvable, Check for Proportionate ROWS");
+    EXPECT_EQ(boxes[0].title, "ZERO Determinant");
+    EXPECT_EQ(boxes[0].informative,
+              "Infinitely many solutions, 1 free parameter: x = (10, 0) + t\u00B7(-2, 1).");
     EXPECT_EQ(form().text(txtDeterminant), "0");
-    EXPECT_EQ(form().text(txtIM(11)), "1");
-    EXPECT_EQ(form().text(txtIM(12)), "0");
+    EXPECT_EQ(form().text(txtIM(11)), "");
+    EXPECT_EQ(ToolTipOf(edit(txtIM(12))), "A is singular (rank 1 of 2).");
+    EXPECT_EQ(form().text(txtSol(1)), "10-2t");
+    EXPECT_EQ(ToolTipOf(edit(txtSol(1))),
+              "10-2t\nInfinitely many solutions, 1 free parameter: x = (10, 0) + t\u00B7(-2, 1).");
+    EXPECT_EQ(edit(txtSol(2))->accessibleDescription(),
+              "t\nInfinitely many solutions, 1 free parameter: x = (10, 0) + t\u00B7(-2, 1).");
+
+    form().setText(txtY(2), "4");
+    const std::vector<Box> none = messagesDuring([this] { click(form().solveButton()); });
+    ASSERT_EQ(none.size(), 1U);
+    EXPECT_EQ(none[0].informative, "No solution: 3\u00B7row 1 - row 2 gives 0 = -1.");
     EXPECT_EQ(form().text(txtSol(1)), "");
+    EXPECT_EQ(ToolTipOf(edit(txtSol(1))), "No solution: 3\u00B7row 1 - row 2 gives 0 = -1.");
 }
 
 TEST_F(Gui, ANumberTooLongForItsFieldShowsWholeInItsTooltip) {

@@ -256,9 +256,16 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- Zero determinant ------------------------------------------------------
 
+// The box keeps its prompt and title and adds the system's answer; the
+// solution row shows the general solution, or nothing where there is none;
+// the inverse cells are empty and say why.
 struct SingularCase {
     const char* name;
     Rows a;
+    Texts y;
+    std::string answer;  // the box's informative text
+    Texts solution;
+    int rank;
 };
 
 void PrintTo(const SingularCase& tc, std::ostream* os) {
@@ -267,39 +274,107 @@ void PrintTo(const SingularCase& tc, std::ostream* os) {
 
 class SingularMatrices : public ::testing::TestWithParam<SingularCase> {};
 
-TEST_P(SingularMatrices, ShowMessageAndKeepTheReset) {
+TEST_P(SingularMatrices, AnswerTheSystem) {
     const SingularCase& tc = GetParam();
-    const auto n = static_cast<std::int16_t>(tc.a.size());
+    const auto n = static_cast<int>(tc.a.size());
     Window w(n);
     MemoryForm& form = w.form;
     SetMatrix(form, tc.a);
-    // Not read: a zero determinant stops before the right-hand side.
-    SetY(form, Texts(tc.a.size(), "1E400"));
+    SetY(form, tc.y);
     form.setText(txtSol(1), "old");
     w.logic.cmdSolve_Click();
 
-    ASSERT_EQ(form.messages().size(), 1U);
-    EXPECT_EQ(form.messages()[0].prompt, kZeroPrompt);
-    EXPECT_EQ(form.messages()[0].title, kZeroTitle);
+    EXPECT_THAT(form.messages(),
+                ::testing::ElementsAre(MemoryForm::Message{std::string(kZeroPrompt),
+                                                           std::string(kZeroTitle), tc.answer}));
     EXPECT_EQ(Text(form, txtDeterminant), "0");
     if (n >= 2) {
         EXPECT_NE(Text(form, txtMinMat(11)), "");
     }
+    const std::string singular =
+        "A is singular (rank " + std::to_string(tc.rank) + " of " + std::to_string(n) + ").";
+    EXPECT_EQ(Grid(form, txtIM, n), Texts(tc.a.size() * tc.a.size(), ""));
+    EXPECT_EQ(form.field(txtIM(11)).note.note, singular);
+    EXPECT_EQ(Column(form, txtSol, n), tc.solution);
+    for (int i = 1; i <= n; ++i) {
+        const std::string& text = tc.solution[static_cast<std::size_t>(i - 1)];
+        EXPECT_EQ(form.field(txtSol(i)).note.note,
+                  text.empty() ? tc.answer : text + "\n" + tc.answer);
+    }
+    // Solving again after a reset shows the identity of the reset again.
+    w.logic.txtMatSize_LostFocus();
     EXPECT_EQ(Grid(form, txtIM, n), Identity(n));
-    EXPECT_EQ(Column(form, txtSol, n), Texts(tc.a.size(), ""));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Solver, SingularMatrices,
     ::testing::Values(
-        SingularCase{"ProportionalRows", {{"1", "2"}, {"2", "4"}}},
-        SingularCase{"OneByOneZero", {{"0"}}},
-        SingularCase{"DependentRowsThree", {{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}}},
+        SingularCase{"ProportionalRows",
+                     {{"1", "2"}, {"2", "4"}},
+                     {"1", "2"},
+                     "Infinitely many solutions, 1 free parameter: x = (1, 0) + t\u00B7(-2, 1).",
+                     {"1-2t", "t"},
+                     1},
+        SingularCase{"ProportionalRowsNone",
+                     {{"1", "2"}, {"2", "4"}},
+                     {"1", "3"},
+                     "No solution: 2\u00B7row 1 - row 2 gives 0 = -1.",
+                     {"", ""},
+                     1},
+        SingularCase{"OneByOneZero",
+                     {{"0"}},
+                     {"0"},
+                     "Infinitely many solutions, 1 free parameter: x = t\u00B7(1).",
+                     {"t"},
+                     0},
+        SingularCase{"OneByOneNone", {{"0"}}, {"5"}, "No solution: row 1 gives 0 = 5.", {""}, 0},
+        SingularCase{"DependentRowsThree",
+                     {{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}},
+                     {"1", "2", "3"},
+                     "Infinitely many solutions, 1 free parameter: x = (-1/3, 2/3, 0) + "
+                     "t\u00B7(1, -2, 1).",
+                     {"-1/3+t", "2/3-2t", "t"},
+                     2},
+        SingularCase{"DependentRowsThreeNone",
+                     {{"1", "2", "3"}, {"4", "5", "6"}, {"7", "8", "9"}},
+                     {"1", "2", "4"},
+                     "No solution: row 1 - 2\u00B7row 2 + row 3 gives 0 = 1.",
+                     {"", "", ""},
+                     2},
         // Row 1 - 2 row 2 + row 3 = 0 in decimals (in binary doubles the
         // determinant came out as -1.04083408558608E-17).
         SingularCase{"DecimalDependence",
-                     {{"0.1", "0.2", "0.3"}, {"0.4", "0.5", "0.6"}, {"0.7", "0.8", "0.9"}}},
-        SingularCase{"FarApartDependence", {{"1E150", "1E-150"}, {"1E300", "1"}}}),
+                     {{"0.1", "0.2", "0.3"}, {"0.4", "0.5", "0.6"}, {"0.7", "0.8", "0.9"}},
+                     {"1", "1", "1"},
+                     "Infinitely many solutions, 1 free parameter: x = (-10, 10, 0) + "
+                     "t\u00B7(1, -2, 1).",
+                     {"-10+t", "10-2t", "t"},
+                     2},
+        SingularCase{"DecimalsDependentOnlyExactly",
+                     {{"0.1", "0.2"}, {"0.3", "0.6"}},
+                     {"1", "3"},
+                     "Infinitely many solutions, 1 free parameter: x = (10, 0) + t\u00B7(-2, 1).",
+                     {"10-2t", "t"},
+                     1},
+        SingularCase{"DecimalsInconsistent",
+                     {{"0.1", "0.2"}, {"0.3", "0.6"}},
+                     {"1", "4"},
+                     "No solution: 3\u00B7row 1 - row 2 gives 0 = -1.",
+                     {"", ""},
+                     1},
+        SingularCase{"ZeroMatrix",
+                     {{"0", "0", "0"}, {"0", "0", "0"}, {"0", "0", "0"}},
+                     {"", "", ""},
+                     "Infinitely many solutions, 3 free parameters: x = t1\u00B7(1, 0, 0) + "
+                     "t2\u00B7(0, 1, 0) + t3\u00B7(0, 0, 1).",
+                     {"t1", "t2", "t3"},
+                     0},
+        SingularCase{"ZeroColumnAndAFractionInY",
+                     {{"0", "1", "2"}, {"0", "3", "4"}, {"0", "5", "6"}},
+                     {"1/3", "1", "2"},
+                     "No solution: row 1 - 2\u00B7row 2 + row 3 gives 0 = 1/3.",
+                     {"", "", ""},
+                     2}),
     [](const ::testing::TestParamInfo<SingularCase>& row) { return std::string(row.param.name); });
 
 // --- Refused coefficients ---------------------------------------------------

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "blocktext/block_text.h"
+#include "exact/answer_text.h"
 #include "exact/rational.h"
 #include "form/design.h"
 #include "form/messages.h"
@@ -152,8 +153,11 @@ void frmVLMain::cmdSolve_Click() {
     ShowResults();
     if (problem) {
         Report(*problem);
-    } else if (!m_results.inverse) {
-        m_form.showMessage(messages::kZeroDeterminant);
+    } else if (m_results.answer) {
+        // A zero determinant: the box says what the system's answer is.
+        (void)m_form.showMessageBox({std::string(messages::kZeroDeterminant.prompt),
+                                     std::string(messages::kZeroDeterminant.title),
+                                     AnswerText(*m_results.answer), false});
     }
 }
 
@@ -190,25 +194,51 @@ void frmVLMain::ShowResults() {
             const bool grid = id.field == Field::txtMinMat;
             ShowResult(id, *shown, grid ? m_gridOutOfDate : m_outOfDate);
         } else {
-            m_form.setText(id, id.field == Field::txtIM
-                                   ? design::IdentityText(id.index / 10, id.index % 10)
-                                   : "");
-            m_form.setNote(id, {});
+            ShowText(
+                id,
+                id.field == Field::txtIM ? design::IdentityText(id.index / 10, id.index % 10) : "",
+                "");
         }
     };
     show(txtDeterminant, held.determinant ? &*held.determinant : nullptr);
     const bool grid = held.grid.cells.rows() == m_n;
     const bool boxes = held.grid.rowBoxes.size() == m_n;
+    // No inverse where the determinant is 0, and no identity standing in
+    // for one: the cells are empty and say why.
+    const bool singular = held.determinant && !held.inverse;
+    const std::string noInverse = singular ? SingularInverseText(held.rank, m_n) : "";
+    const std::vector<std::string> answer =
+        held.answer ? SolutionTexts(*held.answer) : std::vector<std::string>{};
+    const std::string answerLine = held.answer ? AnswerText(*held.answer) : "";
     for (int r = 1; r <= m_n; ++r) {
         for (int c = 1; c <= m_n; ++c) {
             show(txtMinMat(10 * r + c), grid ? &held.grid.cells(r, c) : nullptr);
-            show(txtIM(10 * r + c), held.inverse ? &(*held.inverse)(r, c) : nullptr);
+            if (singular) {
+                ShowText(txtIM(10 * r + c), "", noInverse);
+            } else {
+                show(txtIM(10 * r + c), held.inverse ? &(*held.inverse)(r, c) : nullptr);
+            }
         }
-        show(txtSol(r), held.solution ? &(*held.solution)(r) : nullptr);
+        if (held.answer) {
+            // The general solution's component, or nothing where there is
+            // none; either way with the answer's line.
+            const std::string& text = answer[static_cast<std::size_t>(r - 1)];
+            ShowText(txtSol(r), text, text.empty() ? answerLine : text + "\n" + answerLine);
+        } else {
+            show(txtSol(r), held.solution ? &(*held.solution)(r) : nullptr);
+        }
         // Working storage, never shown: written as plain texts.
         m_form.setText(txtDetRow(r), boxes ? held.grid.rowBoxes(r) : "");
         m_form.setText(txtDetCol(r), boxes ? held.grid.columnBoxes(r) : "");
     }
+}
+
+void frmVLMain::ShowText(FieldId id, const std::string& text, const std::string& note) {
+    m_form.setText(id, text);
+    FieldNote fieldNote;
+    fieldNote.note = note;
+    fieldNote.outOfDate = m_outOfDate && !(text.empty() && note.empty());
+    m_form.setNote(id, fieldNote);
 }
 
 void frmVLMain::ShowResult(FieldId id, const ShownNumber& shown, bool outOfDate) {
@@ -388,6 +418,10 @@ std::optional<std::string> frmVLMain::FractionGridText(FieldId id) const {
                        ? std::optional(ValuesText(m_results.grid.cells, fraction))
                        : std::nullopt;
         case Field::txtSol: {
+            if (m_results.answer) {
+                // The general solution is fraction-exact already: as shown.
+                return GridText(id);
+            }
             if (!m_results.solution) {
                 return std::nullopt;
             }

@@ -94,6 +94,9 @@ private:
     // value, and the reset state where there is no result.
     void ShowResults();
     void ShowResult(FieldId id, const ShownNumber& shown, bool outOfDate);
+    // A field that holds no number of the results: a text and its note,
+    // out of date with the others unless it holds nothing at all.
+    void ShowText(FieldId id, const std::string& text, const std::string& note);
     void Report(const CellProblem& problem);
 
     // What a block paste changed: each cell with its text before, and the

@@ -61,6 +61,16 @@ struct FieldNote {
     friend bool operator==(const FieldNote&, const FieldNote&) = default;
 };
 
+// A modal message box: its prompt, title and informative text (empty for
+// none), one OK button and no icon, and with `offerSteps` a "Show Steps"
+// button beside it.
+struct MessageBoxText {
+    std::string prompt;
+    std::string title;
+    std::string details;
+    bool offerSteps = false;
+};
+
 class Form {
 public:
     virtual ~Form() = default;
@@ -81,8 +91,12 @@ public:
 
     [[nodiscard]] virtual bool isOptionSelected(int index) const = 0;
 
-    // A modal box with one OK button and no icon; returns when it is closed.
-    virtual void showMessage(std::string_view prompt, std::string_view title) = 0;
+    // Shows the box and returns when it is closed: true when "Show Steps"
+    // closed it.
+    virtual bool showMessageBox(const MessageBoxText& box) = 0;
+    void showMessage(std::string_view prompt, std::string_view title) {
+        (void)showMessageBox({std::string(prompt), std::string(title), {}, false});
+    }
     void showMessage(const Message& message) { showMessage(message.prompt, message.title); }
 
     // The field's note (FieldNote{} for none); every reset of the results

@@ -88,8 +88,9 @@ bool MemoryForm::isOptionSelected(int index) const {
     return m_selectedOption == index;
 }
 
-void MemoryForm::showMessage(std::string_view prompt, std::string_view title) {
-    m_messages.push_back({std::string(prompt), std::string(title)});
+bool MemoryForm::showMessageBox(const MessageBoxText& box) {
+    m_messages.push_back({box.prompt, box.title, box.details});
+    return box.offerSteps && m_showSteps;
 }
 
 void MemoryForm::setNote(FieldId id, const FieldNote& note) {

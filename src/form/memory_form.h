@@ -34,6 +34,7 @@ public:
     struct Message {
         std::string prompt;
         std::string title;
+        std::string details{};  // the informative text
 
         friend bool operator==(const Message&, const Message&) = default;
     };
@@ -52,7 +53,7 @@ public:
     void setCaption(LabelId id, std::string_view caption) override;
     void setLine(LineId id, LineEnds ends) override;
     [[nodiscard]] bool isOptionSelected(int index) const override;
-    void showMessage(std::string_view prompt, std::string_view title) override;
+    bool showMessageBox(const MessageBoxText& box) override;
     void setNote(FieldId id, const FieldNote& note) override;
 
     // For tests. Asking for a member an array does not have throws
@@ -62,6 +63,8 @@ public:
     [[nodiscard]] LineEnds line(LineId id) const;
     [[nodiscard]] const std::vector<Message>& messages() const { return m_messages; }
     void clearMessages() { m_messages.clear(); }
+    // Whether the user closes a box that offers the steps with "Show Steps".
+    void answerShowSteps(bool answer) { m_showSteps = answer; }
     [[nodiscard]] std::optional<FieldId> focused() const { return m_focus; }
     // The user's click on optMat(index): selects it and clears the other.
     void selectOption(int index);
@@ -75,6 +78,7 @@ private:
     std::array<LineEnds, design::kLineSlots> m_lines{};
     int m_selectedOption = 0;
     std::vector<Message> m_messages;
+    bool m_showSteps = false;
     std::optional<FieldId> m_focus;
 };
 

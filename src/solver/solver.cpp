@@ -87,24 +87,24 @@ SolveResults Solve(const SolveInput& input) {
     }
     const RationalMatrix& a = std::get<RationalMatrix>(read);
     MatrixAnalysis analysis = Analyse(a);
-    // A Solve starts the column boxes afresh, as a reset leaves them.
     results.grid = GridOf(a, analysis, input.grid, TextVector(a.rows()));
     // The elimination's determinant: in exact arithmetic every row's
     // expansion in the grid gives the same number.
     results.determinant = ShownAsNumber(analysis.determinant);
-    if (!analysis.inverse) {
-        return results;  // the determinant is 0
-    }
-
-    const RationalMatrix& w = *analysis.inverse;
+    results.a = a;
     const int n = a.rows();
-    ShownMatrix inverse(n, n);
-    for (int r = 1; r <= n; ++r) {
-        for (int c = 1; c <= n; ++c) {
-            inverse(r, c) = ShownInThreeDecimals(w(r, c));
+    if (analysis.inverse) {
+        const RationalMatrix& w = *analysis.inverse;
+        ShownMatrix inverse(n, n);
+        for (int r = 1; r <= n; ++r) {
+            for (int c = 1; c <= n; ++c) {
+                inverse(r, c) = ShownInThreeDecimals(w(r, c));
+            }
         }
+        results.inverse = std::move(inverse);
+    } else {
+        results.rank = ReduceToEchelon(Widened(a), n).rank();
     }
-    results.inverse = std::move(inverse);
 
     // y as the user sees it: a text without a leading number is 0.
     RationalVector y(n);
@@ -116,12 +116,17 @@ SolveResults Solve(const SolveInput& input) {
         }
         y(r) = std::move(number.value);
     }
-    const RationalVector x = Multiply(w, y);
-    ShownVector solution(n);
-    for (int r = 1; r <= n; ++r) {
-        solution(r) = ShownAsNumber(x(r));
+    if (analysis.inverse) {
+        const RationalVector x = Multiply(*analysis.inverse, y);
+        ShownVector solution(n);
+        for (int r = 1; r <= n; ++r) {
+            solution(r) = ShownAsNumber(x(r));
+        }
+        results.solution = std::move(solution);
+    } else {
+        results.answer = SolveSystem(a, y);
     }
-    results.solution = std::move(solution);
+    results.y = std::move(y);
     return results;
 }
 

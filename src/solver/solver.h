@@ -9,6 +9,7 @@
 #include <string>
 
 #include "exact/exact_matrix.h"
+#include "exact/linear_system.h"
 #include "numtext/numtext.h"
 
 namespace velmora {
@@ -51,15 +52,21 @@ struct GridResults {
     TextVector columnBoxes{0};
 };
 
-// Everything a Solve shows. A refused coefficient leaves every result out;
-// a zero determinant leaves out the inverse and the solution; a right-hand
-// side beyond the range leaves out the solution.
+// Everything a Solve shows, and the system as it read it. A refused
+// coefficient leaves every result out; a refused right-hand side leaves out
+// the solution and the answer. A zero determinant leaves out the inverse
+// and the solution: the answer says whether the system has no solution or
+// which solutions it has.
 struct SolveResults {
     std::optional<CellProblem> problem;
     std::optional<ShownNumber> determinant;
     GridResults grid;
     std::optional<ShownMatrix> inverse;
     std::optional<ShownVector> solution;
+    std::optional<SystemAnswer> answer;  // a zero determinant's
+    int rank = 0;                        // of A, when its determinant is 0
+    std::optional<RationalMatrix> a;
+    std::optional<RationalVector> y;
 };
 
 // Precondition: 1 <= n <= 6, and every text matrix and vector of the input

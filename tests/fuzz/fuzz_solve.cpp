@@ -166,6 +166,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    shown(cell, support::NumberTextOf(cell)));
         }
     }
+    support::RationalVector y(dim);
+    for (std::size_t r = 0; r < dim; ++r) {
+        const ExactModel reading = ExactLenientModel(yTexts[r]);
+        if (!reading.ok()) {
+            Expect("the refused right-hand side", MessageOf(form),
+                   velmora::messages::RightHandSidePrompt(static_cast<int>(r) + 1, reading.ec));
+            Expect("the solution left empty", form.text(velmora::txtSol(1)), "");
+            return 0;
+        }
+        y[r] = reading.value;
+    }
     if (det == 0) {
         Expect("the zero determinant", MessageOf(form),
                std::string(velmora::messages::kZeroDeterminant.prompt));
@@ -179,17 +190,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    form.text(velmora::txtIM(static_cast<int>(10 * (r + 1) + c + 1))),
                    shown(entry, support::ThreeDecimalsAway(entry)));
         }
-    }
-    support::RationalVector y(dim);
-    for (std::size_t r = 0; r < dim; ++r) {
-        const ExactModel reading = ExactLenientModel(yTexts[r]);
-        if (!reading.ok()) {
-            Expect("the refused right-hand side", MessageOf(form),
-                   velmora::messages::RightHandSidePrompt(static_cast<int>(r) + 1, reading.ec));
-            Expect("the solution left empty", form.text(velmora::txtSol(1)), "");
-            return 0;
-        }
-        y[r] = reading.value;
     }
     Expect("no message", MessageOf(form), "");
     const support::RationalVector x = support::Times(*w, y);

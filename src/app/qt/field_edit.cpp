@@ -153,7 +153,7 @@ QString FieldEdit::toolTipText() const {
     }
     QString tip;
     if (!note.isEmpty()) {
-        tip = text() + QLatin1Char('\n') + note;
+        tip = text().isEmpty() ? note : text() + QLatin1Char('\n') + note;
     } else if (textHidden()) {
         tip = text();
     }

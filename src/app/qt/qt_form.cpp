@@ -110,10 +110,19 @@ bool QtForm::isOptionSelected(int index) const {
     return option(index)->isChecked();
 }
 
-void QtForm::showMessage(std::string_view prompt, std::string_view title) {
-    QMessageBox box(QMessageBox::NoIcon, ToQString(title), ToQString(prompt), QMessageBox::Ok,
-                    this);
-    (void)box.exec();  // the answer is never used
+bool QtForm::showMessageBox(const MessageBoxText& text) {
+    QMessageBox box(QMessageBox::NoIcon, ToQString(text.title), ToQString(text.prompt),
+                    QMessageBox::Ok, this);
+    if (!text.details.empty()) {
+        box.setInformativeText(ToQString(text.details));
+    }
+    QPushButton* steps = nullptr;
+    if (text.offerSteps) {
+        steps = box.addButton(ToQString(messages::kShowSteps), QMessageBox::ActionRole);
+    }
+    box.setDefaultButton(QMessageBox::Ok);
+    (void)box.exec();
+    return steps != nullptr && box.clickedButton() == steps;
 }
 
 void QtForm::setNote(FieldId id, const FieldNote& note) {

@@ -54,7 +54,7 @@ public:
     void setCaption(LabelId id, std::string_view caption) override;
     void setLine(LineId id, LineEnds ends) override;
     [[nodiscard]] bool isOptionSelected(int index) const override;
-    void showMessage(std::string_view prompt, std::string_view title) override;
+    bool showMessageBox(const MessageBoxText& box) override;
     void setNote(FieldId id, const FieldNote& note) override;
     using QWidget::setFocus;
     using QWidget::setVisible;
