@@ -516,5 +516,44 @@ TEST_F(Clipboard, CopiesRoundTripThroughAFreshWindow) {
     EXPECT_EQ(copied(txtIM(11), QStringLiteral("Copy Inverse at Full Precision")), first.back());
 }
 
+// Fractions go back in as they came out: the inverse copied as fractions,
+// pasted as A, has A's inverse, the matrix first typed, as its inverse. A
+// pasted cell, focused, shows its beginning; a fraction too wide for its
+// cell draws its decimal value, never a cut that reads as another number.
+TEST_F(Clipboard, FractionsPastedBackAreTheSameValues) {
+    enterDimension("3");
+    focus(edit(txtMat(11)));
+    const QString a = QStringLiteral("2\t-1\t1/3\n0.5\t4\t-2\n1\t1\t7");
+    PasteInto(edit(txtMat(11)), Way::ctrlV, a);
+    solve();
+    const std::optional<QString> inverse = copied(txtIM(11), QStringLiteral("Copy as Fractions"));
+    ASSERT_TRUE(inverse.has_value());
+    EXPECT_TRUE(inverse->contains(QLatin1Char('/')));
+
+    reopen();
+    focus(edit(txtMat(11)));
+    PasteInto(edit(txtMat(11)), Way::ctrlV, *inverse);
+    EXPECT_EQ(edit(txtMat(11))->cursorPosition(), 0);
+    solve();
+    EXPECT_EQ(copied(txtIM(11), QStringLiteral("Copy as Fractions")),
+              QStringLiteral("2\t-1\t1/3\n1/2\t4\t-2\n1\t1\t7"));
+
+    // A cell too narrow for its fraction draws the value, rounded and marked.
+    focus(form().solveButton());
+    form().setText(txtMat(12), "-123456/37");
+    FieldEdit* cell = edit(txtMat(12));
+    bool number = false;
+    const double drawn = cell->shownText().toDouble(&number);
+    ASSERT_TRUE(number) << cell->shownText().toStdString();
+    EXPECT_TRUE(cell->textHidden());
+    EXPECT_NEAR(drawn, -123456.0 / 37.0, 0.5);
+
+    // A pasted single cell, focused, shows its beginning.
+    focus(edit(txtY(2)));
+    PasteInto(edit(txtY(2)), Way::ctrlV, QStringLiteral("-123456.789"));
+    EXPECT_EQ(form().text(txtY(2)), "-123456.789");
+    EXPECT_EQ(edit(txtY(2))->cursorPosition(), 0);
+}
+
 }  // namespace
 }  // namespace velmora

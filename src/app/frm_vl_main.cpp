@@ -18,6 +18,8 @@ namespace {
 // row, so it keeps its design distance from the last visible cell.
 const int kColumnPitch = design::Of(Field::txtMat).pitchX;
 const int kRowPitch = design::Of(Field::txtMat).pitchY;
+constexpr int kVectorRightBar = 6;  // Line6, the vector's right bracket
+constexpr int kCaptionGap = 120;    // twips
 
 }  // namespace
 
@@ -73,7 +75,17 @@ void frmVLMain::LayoutMatrix() {
     const design::Rect equals = design::Label(5).rect;
     m_form.moveLabel(LabelId{5}, equals.left + dx, equals.top + dy / 2);
     const design::Rect vectorCaption = design::Label(7).rect;
-    m_form.moveLabel(LabelId{7}, vectorCaption.left + dx, vectorCaption.top);
+    const design::Rect coefficientCaption = design::Label(6).rect;
+    if (vectorCaption.left + dx >= coefficientCaption.left + coefficientCaption.width) {
+        m_form.moveLabel(LabelId{7}, vectorCaption.left + dx, vectorCaption.top);
+    } else {
+        // Above a narrow grid the two captions would overlap: the vector's
+        // stands right of its bracket, level with its first cell.
+        const int bracket = design::kLines[kVectorRightBar - 1].ends.x1 + dx;
+        const design::Rect first = design::DesignRect(txtY(1));
+        m_form.moveLabel(LabelId{7}, bracket + kCaptionGap,
+                         first.top + (first.height - vectorCaption.height) / 2);
+    }
 
     ResetOutputs();
 }
@@ -405,6 +417,23 @@ std::optional<std::string> frmVLMain::ReadingNote(FieldId id) const {
         return std::nullopt;
     }
     return messages::ReadingNote(ExactText(reading.value));
+}
+
+FieldNote frmVLMain::InputFallback(FieldId id) const {
+    FieldNote fallback;
+    const std::string text = m_form.text(id);
+    const bool input = id.field == Field::txtMat || id.field == Field::txtY;
+    if (!input || text.find('/') == std::string::npos) {
+        return fallback;
+    }
+    const ExactReading reading =
+        id.field == Field::txtMat ? ReadExactStrict(text) : ReadExactLenient(text);
+    if (reading.ok()) {
+        const RoundedText decimal = RoundedNumberText(reading.value);
+        fallback.fallback = decimal.text;
+        fallback.fallbackExact = decimal.exact;
+    }
+    return fallback;
 }
 
 std::optional<std::string> frmVLMain::FractionGridText(FieldId id) const {

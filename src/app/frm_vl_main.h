@@ -69,6 +69,10 @@ public:
     // part, "Read as 1" for "1/3"; nothing for any other field, for a text
     // read whole, and for an empty cell, which is 0 as designed.
     [[nodiscard]] std::optional<std::string> ReadingNote(FieldId id) const;
+    // What a coefficient or vector cell holding a fraction draws when the
+    // fraction is too wide for it: its value at 15 digits, and whether that
+    // is exact (the fallback of a FieldNote); nothing for any other text.
+    [[nodiscard]] FieldNote InputFallback(FieldId id) const;
 
     [[nodiscard]] std::int16_t n() const noexcept { return m_n; }
 

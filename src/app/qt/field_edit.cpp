@@ -80,7 +80,13 @@ void FieldEdit::setNote(const FieldNote& note) {
 }
 
 void FieldEdit::noteText() {
-    m_readingNote = m_host.readingNote(m_id);
+    if (isReadOnly()) {
+        return;  // a result's note comes with it
+    }
+    const FieldNote note = m_host.inputNote(m_id);
+    m_readingNote = QString::fromStdString(note.note);
+    m_fallbackText = QString::fromStdString(note.fallback);
+    m_fallbackExact = note.fallbackExact;
     describe();
 }
 
@@ -267,12 +273,25 @@ void FieldEdit::pasteOrInsert() {
         return;
     }
     const QString text = QGuiApplication::clipboard()->text();
-    if (const auto single = pastedText(text)) {
+    const bool replacesAll = this->text().isEmpty() || selectedText() == this->text();
+    const auto single = pastedText(text);
+    if (single) {
         if (*single == text) {
             paste();  // with QLineEdit's own undo step
         } else {
             insert(*single);
         }
+    }
+    if (!single || replacesAll) {
+        showBeginning();
+    }
+}
+
+void FieldEdit::showBeginning() {
+    // A new whole text in a focused field: selected from its beginning, as
+    // when the focus arrives, so that it shows that and typing replaces it.
+    if (hasFocus()) {
+        selectRange(0, static_cast<int>(text().size()));
     }
 }
 
@@ -281,6 +300,8 @@ void FieldEdit::undoPasteOrEdit() {
     // comes first while it is the last change.
     if (isReadOnly() || !m_host.undoBlockPaste()) {
         undo();
+    } else {
+        showBeginning();
     }
 }
 
@@ -301,6 +322,7 @@ void FieldEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->matches(QKeySequence::Undo) && !isReadOnly() && m_host.undoBlockPaste()) {
+        showBeginning();
         event->accept();
         return;
     }
@@ -315,6 +337,8 @@ void FieldEdit::mouseReleaseEvent(QMouseEvent* event) {
         if (const auto single = pastedText(clipboard->text(QClipboard::Selection))) {
             deselect();
             insert(*single);
+        } else {
+            showBeginning();
         }
         event->accept();
         return;
@@ -334,6 +358,7 @@ void FieldEdit::dropEvent(QDropEvent* event) {
         // drag from a field never loses its text.
         QDragLeaveEvent leave;
         QLineEdit::dragLeaveEvent(&leave);
+        showBeginning();
         event->setDropAction(Qt::CopyAction);
         event->accept();
         return;

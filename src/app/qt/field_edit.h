@@ -31,9 +31,10 @@ public:
     [[nodiscard]] virtual bool canUndoBlockPaste() const = 0;
     // Adds the window's own entries to the field's context menu.
     virtual void addMenuEntries(FieldId id, QMenu* menu) = 0;
-    // What the window reads of the field's text when it reads only part of
-    // it ("Read as 1"); empty when it reads the whole text.
-    [[nodiscard]] virtual QString readingNote(FieldId id) const = 0;
+    // What an input field tells of its text: what the window reads of it
+    // when it reads only part of it ("Read as 1") as the note, and for a
+    // fraction too wide to show the decimal drawn in its place.
+    [[nodiscard]] virtual FieldNote inputNote(FieldId id) const = 0;
 
 protected:
     FieldHost() = default;
@@ -101,6 +102,7 @@ private:
     std::optional<QString> pastedText(const QString& text);
     // Paste and Undo, as the keys and the context menu run them.
     void pasteOrInsert();
+    void showBeginning();
     void undoPasteOrEdit();
     void openContextMenu();
     // Asks the window again what it reads of the text, and describes it.

@@ -54,7 +54,9 @@ void QtForm::setText(FieldId id, std::string_view text) {
         workingText(id) = text;
         return;
     }
-    field(id)->setText(ToQString(text));
+    FieldEdit* edit = field(id);
+    edit->setText(ToQString(text));
+    edit->setCursorPosition(0);  // a field shows its beginning, never its tail
 }
 
 // A working field has nothing to show, move, select or focus.
@@ -216,9 +218,10 @@ bool QtForm::canUndoBlockPaste() const {
     return m_logic.CanUndoPaste();
 }
 
-QString QtForm::readingNote(FieldId id) const {
-    const std::optional<std::string> note = m_logic.ReadingNote(id);
-    return note ? ToQString(*note) : QString();
+FieldNote QtForm::inputNote(FieldId id) const {
+    FieldNote note = m_logic.InputFallback(id);
+    note.note = m_logic.ReadingNote(id).value_or("");
+    return note;
 }
 
 void QtForm::addMenuEntries(FieldId id, QMenu* menu) {

@@ -90,7 +90,7 @@ private:
     bool undoBlockPaste() override;
     [[nodiscard]] bool canUndoBlockPaste() const override;
     void addMenuEntries(FieldId id, QMenu* menu) override;
-    [[nodiscard]] QString readingNote(FieldId id) const override;
+    [[nodiscard]] FieldNote inputNote(FieldId id) const override;
 
     // The text of a never-shown working field; nullptr for any other field.
     [[nodiscard]] const std::string* workingField(FieldId id) const;
