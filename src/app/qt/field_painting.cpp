@@ -19,8 +19,9 @@ constexpr int kMarkSize = 4;  // pixels along either edge
 const QColor kMarkColour(176, 0, 0);
 constexpr int kUnderlineHeight = 2;  // pixels
 const QColor kReadingMarkColour(224, 150, 0);
-// A result out of date: its text in grey, unlike a current black one.
-const QColor kOutOfDateColour(128, 128, 128);
+// A result out of date: its text slanted and in a dark grey that stays
+// legible on every result colour, unlike a current upright black one.
+const QColor kOutOfDateColour(72, 72, 72);
 
 }  // namespace
 
@@ -55,7 +56,9 @@ void PaintField(QPainter& painter, const QStyleOptionFrame& option, const QWidge
     constexpr int kVerticalMargin = 1;
     const int lineHeight = area.height() - 2 * kVerticalMargin;
     const int top = area.top() + kVerticalMargin + (lineHeight - metrics.height() + 1) / 2;
-    painter.setFont(widget->font());
+    QFont font = widget->font();
+    font.setItalic(shown.outOfDate);
+    painter.setFont(font);
     painter.setClipRect(area);
     const QPoint baseline(x, top + metrics.ascent());
     if (option.state & QStyle::State_HasFocus && !shown.text.isEmpty()) {

@@ -21,7 +21,7 @@ namespace velmora {
 struct ShownText {
     QString text;
     bool marked = false;     // rounded, cut or filled with '#'
-    bool outOfDate = false;  // drawn greyed: an input changed since
+    bool outOfDate = false;  // drawn slanted and grey: an input changed since
 };
 
 // The text fitted to `width` pixels of the font.
