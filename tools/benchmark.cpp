@@ -6,16 +6,20 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <cstdint>
 #include <random>
 #include <string>
 
 #include "app/frm_vl_main.h"
+#include "app/qt/qt_form.h"
+#include "app/qt/steps_window.h"
 #include "determinant/determinant.h"
 #include "exact/exact_matrix.h"
 #include "exact/rational.h"
 #include "form/form.h"
 #include "form/memory_form.h"
+#include "steps/steps.h"
 
 namespace velmora {
 namespace {
@@ -169,7 +173,67 @@ void BM_Deter55(benchmark::State& state) {
 }
 BENCHMARK(BM_Deter55);
 
+RationalVector ExactVector(int n) {
+    RationalVector y(n);
+    for (int r = 1; r <= n; ++r) {
+        y(r) = ReadExactStrict(std::to_string(r) + ".25").value;
+    }
+    return y;
+}
+
+void BM_Steps(benchmark::State& state) {
+    const RationalMatrix a = ExactSystem(6);
+    const RationalVector y = ExactVector(6);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(StepsOf(a, y));
+    }
+}
+BENCHMARK(BM_Steps)->Unit(benchmark::kMillisecond);
+
+// Opening the Steps window after a Solve: the steps, the window built (the
+// first time) or refreshed, its document laid out and the window painted.
+void RunStepsWindow(benchmark::State& state, bool refresh) {
+    const RationalMatrix a = ExactSystem(6);
+    const RationalVector y = ExactVector(6);
+    StepsWindow shown;
+    for (auto _ : state) {
+        if (refresh) {
+            shown.show(StepsOf(a, y));
+            QApplication::processEvents();
+        } else {
+            StepsWindow window;
+            window.show(StepsOf(a, y));
+            QApplication::processEvents();
+        }
+    }
+}
+
+void BM_StepsWindowOpen(benchmark::State& state) {
+    RunStepsWindow(state, false);
+}
+BENCHMARK(BM_StepsWindowOpen)->Unit(benchmark::kMillisecond);
+
+void BM_StepsWindowRefresh(benchmark::State& state) {
+    RunStepsWindow(state, true);
+}
+BENCHMARK(BM_StepsWindowRefresh)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace velmora
 
-BENCHMARK_MAIN();
+// The Steps window's cases need an application, on the offscreen platform
+// unless another is named.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    velmora::QtForm::prepareApplication();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
