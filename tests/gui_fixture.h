@@ -140,6 +140,8 @@ protected:
                 return edit(stop.field);
             case design::TabStop::Kind::solveButton:
                 return form().solveButton();
+            case design::TabStop::Kind::stepsButton:
+                return form().stepsButton();
             case design::TabStop::Kind::option:
                 return form().option(stop.option);
             case design::TabStop::Kind::fractionsBox:

@@ -111,7 +111,8 @@ TEST_F(Gui, TabVisitsTheShownControlsInDesignOrder) {
             // Qt's Tab enters an exclusive radio group at its checked button only.
             const bool uncheckedOption = stop.kind == design::TabStop::Kind::option &&
                                          !form().option(stop.option)->isChecked();
-            if (!widget->isHidden() && !uncheckedOption) {
+            // Show Steps waits, disabled, for a Solve.
+            if (!widget->isHidden() && widget->isEnabled() && !uncheckedOption) {
                 expected.push_back(widget);
             }
         }
@@ -736,6 +737,51 @@ TEST_F(Gui, BackgroundPictureDrawsNoText) {
     EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
     EXPECT_EQ(textual, std::vector<std::string>{});
     EXPECT_GT(paths, 25);  // at least one outline for each of the former texts
+}
+
+// "Show Steps" under Solve, the same size, next in the tab order, enabled
+// once a Solve has read the system; its window follows every Solve and
+// closes on Escape.
+TEST_F(Gui, ShowStepsOpensTheStepsWindowOfTheLastSolve) {
+    QPushButton* steps = form().stepsButton();
+    EXPECT_FALSE(steps->isEnabled());
+    EXPECT_EQ(steps->size(), form().solveButton()->size());
+    EXPECT_EQ(steps->x(), form().solveButton()->x());
+    EXPECT_GT(steps->y(), form().solveButton()->y());
+    for (const auto& [k, text] : {std::pair{11, "2"},
+                                  {12, "1"},
+                                  {13, "0"},
+                                  {21, "1"},
+                                  {22, "3"},
+                                  {23, "1/3"},
+                                  {31, "0"},
+                                  {32, "1"},
+                                  {33, "4"}}) {
+        form().setText(txtMat(k), text);
+    }
+    click(form().solveButton());
+    ASSERT_TRUE(steps->isEnabled());
+    EXPECT_EQ(form().solveButton()->nextInFocusChain(), steps);
+
+    focus(steps);
+    QTest::keyClick(steps, Qt::Key_Return);
+    StepsWindow* window = form().stepsWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    const QString first = window->plainText();
+    EXPECT_TRUE(first.startsWith(QStringLiteral("Solution")));
+    EXPECT_TRUE(first.contains(QStringLiteral("Inverse")));
+    EXPECT_TRUE(first.contains(QStringLiteral("Determinant")));
+
+    // Refreshed by the next Solve while open.
+    form().setText(txtMat(33), "5");
+    click(form().solveButton());
+    EXPECT_NE(window->plainText(), first);
+    EXPECT_EQ(form().stepsWindow(), window);  // one per main window
+
+    window->activateWindow();
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
 }
 
 }  // namespace

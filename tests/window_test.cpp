@@ -103,20 +103,21 @@ TEST(DesignState, OnlyTheWorkingBoxesAreHiddenAndOnlyOutputsAreReadOnly) {
 
 TEST(DesignState, TabOrderRunsThroughTheInputsThenSolveThenTheResults) {
     const std::vector<design::TabStop> order = design::TabOrder();
-    ASSERT_EQ(order.size(), 1U + 36 + 6 + 1 + 36 + 6 + 36 + 1 + 2 + 1);
+    ASSERT_EQ(order.size(), 1U + 36 + 6 + 2 + 36 + 6 + 36 + 1 + 2 + 1);
     EXPECT_EQ(order[0].field, txtMatSize);
     EXPECT_EQ(order[1].field, txtMat(11));
     EXPECT_EQ(order[7].field, txtMat(21));
     EXPECT_EQ(order[36].field, txtMat(66));
     EXPECT_EQ(order[42].field, txtY(6));
     EXPECT_EQ(order[43].kind, design::TabStop::Kind::solveButton);
-    EXPECT_EQ(order[44].field, txtIM(11));
-    EXPECT_EQ(order[80].field, txtSol(1));
-    EXPECT_EQ(order[86].field, txtMinMat(11));
-    EXPECT_EQ(order[122].field, txtDeterminant);
-    EXPECT_EQ(order[123].option, 0);
-    EXPECT_EQ(order[124].option, 1);
-    EXPECT_EQ(order[125].kind, design::TabStop::Kind::fractionsBox);
+    EXPECT_EQ(order[44].kind, design::TabStop::Kind::stepsButton);
+    EXPECT_EQ(order[45].field, txtIM(11));
+    EXPECT_EQ(order[81].field, txtSol(1));
+    EXPECT_EQ(order[87].field, txtMinMat(11));
+    EXPECT_EQ(order[123].field, txtDeterminant);
+    EXPECT_EQ(order[124].option, 0);
+    EXPECT_EQ(order[125].option, 1);
+    EXPECT_EQ(order[126].kind, design::TabStop::Kind::fractionsBox);
 }
 
 TEST(DesignState, AccessibleNamesNameRowAndColumn) {
@@ -801,6 +802,60 @@ TEST(ReadingNote, OnlyVectorCellsHaveOne) {
     // A number beyond the range has no reading to tell; Solve reports it.
     w.form.setText(txtY(2), "1e999x");
     EXPECT_EQ(w.logic.ReadingNote(txtY(2)), std::nullopt);
+}
+
+// The steps are there once a Solve has read A and y, also after a singular
+// one, whose box offers them; a reset or a refused cell takes them away.
+TEST(ShowSteps, FollowTheSolvesThatReadTheSystem) {
+    Window w;
+    EXPECT_FALSE(w.form.stepsAvailable());
+    EnterSystem(w, {"1", "2", "0", "3", "4", "1", "0", "1", "2"}, {"1", "1/3", "1"});
+    w.logic.cmdSolve_Click();
+    EXPECT_TRUE(w.form.stepsAvailable());
+    ASSERT_TRUE(w.logic.Steps().has_value());
+    EXPECT_EQ(w.logic.Steps()->sections.size(), 3U);
+    w.logic.cmdSteps_Click();
+    EXPECT_EQ(w.form.stepsShown(), 1);
+
+    w.form.setText(txtY(2), "1/0");
+    w.logic.cmdSolve_Click();
+    EXPECT_FALSE(w.form.stepsAvailable());
+    w.logic.cmdSteps_Click();
+    EXPECT_EQ(w.form.stepsShown(), 1);
+
+    // Singular: the box offers the steps, and "Show Steps" opens them.
+    EnterSystem(w, {"1", "2", "2", "4"}, {"1", "2"});
+    w.form.clearMessages();
+    w.form.answerShowSteps(true);
+    w.logic.cmdSolve_Click();
+    ASSERT_EQ(w.form.messages().size(), 1U);
+    EXPECT_TRUE(w.form.stepsAvailable());
+    EXPECT_EQ(w.form.stepsShown(), 2);
+    EXPECT_EQ(w.logic.Steps()->sections.size(), 2U);  // no inverse
+
+    w.enterDimension("2");
+    EXPECT_FALSE(w.form.stepsAvailable());
+    EXPECT_FALSE(w.logic.Steps().has_value());
+}
+
+// "Copy As" of a grid: its exact values in each format; A goes with y.
+TEST(CopyAs, GivesTheGridsExactValuesInEachFormat) {
+    Window w;
+    EnterSystem(w, {"2", "1/2", "-1", "0.25"}, {"1/3", "-2"});
+    EXPECT_EQ(w.logic.MatrixAs(txtMat(11), MatrixFormat::octave), "[2 1/2 1/3; -1 1/4 -2]");
+    EXPECT_EQ(w.logic.MatrixAs(txtY(2), MatrixFormat::numpy), "np.array([[1/3], [-2]])");
+    EXPECT_EQ(w.logic.MatrixAs(txtMat(22), MatrixFormat::spreadsheet),
+              "2\t=1/2\t=1/3\n-1\t=1/4\t-2");
+    EXPECT_EQ(w.logic.MatrixAs(txtIM(11), MatrixFormat::latex), std::nullopt);
+    w.logic.cmdSolve_Click();
+    EXPECT_EQ(w.logic.MatrixAs(txtIM(11), MatrixFormat::octave), "[1/4 -1/2; 1 2]");
+    const std::optional<std::string> latex = w.logic.MatrixAs(txtMinMat(11), MatrixFormat::latex);
+    ASSERT_TRUE(latex.has_value());
+    EXPECT_THAT(*latex, testing::StartsWith("\\begin{bmatrix}"));
+    EXPECT_THAT(*latex, testing::HasSubstr("\\frac{1}{4} & -1"));
+    EXPECT_THAT(*latex, testing::HasSubstr("\\frac{1}{2} & 2"));
+    w.form.setText(txtMat(12), "half");
+    EXPECT_EQ(w.logic.MatrixAs(txtMat(11), MatrixFormat::octave), std::nullopt);
 }
 
 }  // namespace

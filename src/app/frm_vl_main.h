@@ -17,6 +17,8 @@
 
 #include "form/form.h"
 #include "solver/solver.h"
+#include "steps/matrix_text.h"
+#include "steps/steps.h"
 
 namespace velmora {
 
@@ -30,6 +32,9 @@ public:
     void txtMat_GotFocus(int index);
     void txtY_GotFocus(int index);
     void cmdSolve_Click();
+    // "Show Steps": the Steps window for the last Solve that read A and y.
+    void cmdSteps_Click();
+    [[nodiscard]] std::optional<SolveSteps> Steps() const;
     void optMat_Click(int index);
     // The "Fractions" box: the results show as reduced fractions while it is
     // checked, as decimals otherwise. Nothing is computed again.
@@ -64,6 +69,11 @@ public:
     // A result grid (the inverse, the minors grid, the solution) as reduced
     // fractions, in the same form; nothing when it holds no results.
     [[nodiscard]] std::optional<std::string> FractionGridText(FieldId id) const;
+    // A grid's exact values for another program (LaTeX, Octave, NumPy,
+    // spreadsheet formulas): the coefficients with y as an augmented
+    // column, the vector, or a result grid; nothing when a value is missing
+    // or a typed text cannot be read.
+    [[nodiscard]] std::optional<std::string> MatrixAs(FieldId id, MatrixFormat format) const;
 
     // What the window reads of a vector cell whose text Solve reads only in
     // part, "Read as 1" for "1/3"; nothing for any other field, for a text

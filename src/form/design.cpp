@@ -160,6 +160,7 @@ std::vector<TabStop> TabOrder() {
     addFields(Field::txtMat);
     addFields(Field::txtY);
     order.push_back({TabStop::Kind::solveButton});
+    order.push_back({TabStop::Kind::stepsButton});
     addFields(Field::txtIM);
     addFields(Field::txtSol);
     addFields(Field::txtMinMat);

@@ -116,6 +116,9 @@ struct ButtonDesign {
     FontDesign font;
 };
 constexpr ButtonDesign kSolveButton{{8040, 120, 1092, 492}, "Solve", {"MS Sans Serif", 7.8, true}};
+// Under Solve, the same size: opens the Steps window.
+constexpr ButtonDesign kStepsButton{
+    {8040, 732, 1092, 492}, "Show Steps", {"MS Sans Serif", 7.8, true}};
 
 // optMat(0) and optMat(1); member 0 is selected at creation.
 constexpr Rgb kOptionBackground{200, 252, 224};
@@ -193,7 +196,7 @@ constexpr std::size_t kOptionSlots = kOptions.size();
 
 // The focusable controls in tab order. Hidden ones are skipped at run time.
 struct TabStop {
-    enum class Kind { field, solveButton, option, fractionsBox } kind;
+    enum class Kind { field, solveButton, stepsButton, option, fractionsBox } kind;
     FieldId field{Field::txtMatSize, 0};  // for fields
     int option = 0;                       // for options
 };

@@ -99,6 +99,13 @@ public:
     }
     void showMessage(const Message& message) { showMessage(message.prompt, message.title); }
 
+    // Whether the steps of a Solve are there to show: the "Show Steps"
+    // button is enabled, and an open Steps window shows them afresh.
+    virtual void stepsChanged(bool available) = 0;
+    // Opens the Steps window with the steps of the last Solve, or brings it
+    // to the front.
+    virtual void showSteps() = 0;
+
     // The field's note (FieldNote{} for none); every reset of the results
     // clears them.
     virtual void setNote(FieldId id, const FieldNote& note) = 0;

@@ -54,6 +54,8 @@ public:
     void setLine(LineId id, LineEnds ends) override;
     [[nodiscard]] bool isOptionSelected(int index) const override;
     bool showMessageBox(const MessageBoxText& box) override;
+    void stepsChanged(bool available) override { m_stepsAvailable = available; }
+    void showSteps() override { ++m_stepsShown; }
     void setNote(FieldId id, const FieldNote& note) override;
 
     // For tests. Asking for a member an array does not have throws
@@ -65,6 +67,8 @@ public:
     void clearMessages() { m_messages.clear(); }
     // Whether the user closes a box that offers the steps with "Show Steps".
     void answerShowSteps(bool answer) { m_showSteps = answer; }
+    [[nodiscard]] bool stepsAvailable() const { return m_stepsAvailable; }
+    [[nodiscard]] int stepsShown() const { return m_stepsShown; }
     [[nodiscard]] std::optional<FieldId> focused() const { return m_focus; }
     // The user's click on optMat(index): selects it and clears the other.
     void selectOption(int index);
@@ -79,6 +83,8 @@ private:
     int m_selectedOption = 0;
     std::vector<Message> m_messages;
     bool m_showSteps = false;
+    bool m_stepsAvailable = false;
+    int m_stepsShown = 0;
     std::optional<FieldId> m_focus;
 };
 

@@ -52,10 +52,6 @@ constexpr std::string_view kRightHandSideTitle = "Vector ERROR";
     return "Right-hand side in row " + std::to_string(row) + std::string(Refusal(reason));
 }
 
-// The button that opens the Steps window, under Solve and in the box of a
-// zero determinant.
-constexpr std::string_view kShowSteps = "Show Steps";
-
 // The first line of a result's tooltip and description once an input has
 // changed since the Solve that computed it.
 constexpr std::string_view kOutOfDate = "Out of date: press Solve";

@@ -120,7 +120,7 @@ bool QtForm::showMessageBox(const MessageBoxText& text) {
     }
     QPushButton* steps = nullptr;
     if (text.offerSteps) {
-        steps = box.addButton(ToQString(messages::kShowSteps), QMessageBox::ActionRole);
+        steps = box.addButton(ToQString(design::kStepsButton.caption), QMessageBox::ActionRole);
     }
     box.setDefaultButton(QMessageBox::Ok);
     (void)box.exec();
@@ -148,11 +148,12 @@ void QtForm::paintEvent(QPaintEvent* /*event*/) {
 }
 
 bool QtForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_solve && event->type() == QEvent::KeyPress) {
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if ((button == m_solve || button == m_steps) && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
         if (enter && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            m_solve->click();
+            button->click();
             return true;
         }
     }
@@ -185,6 +186,31 @@ void QtForm::onLostFocus(FieldId id) {
 
 void QtForm::onSolveClicked() {
     run([this] { m_logic.cmdSolve_Click(); });
+}
+
+void QtForm::onStepsClicked() {
+    run([this] { m_logic.cmdSteps_Click(); });
+}
+
+void QtForm::stepsChanged(bool available) {
+    m_steps->setEnabled(available);
+    // An open Steps window follows every Solve.
+    if (available && m_stepsWindow != nullptr && m_stepsWindow->isVisible()) {
+        if (const std::optional<SolveSteps> steps = m_logic.Steps()) {
+            m_stepsWindow->show(*steps);
+        }
+    }
+}
+
+void QtForm::showSteps() {
+    const std::optional<SolveSteps> steps = m_logic.Steps();
+    if (!steps) {
+        return;
+    }
+    if (m_stepsWindow == nullptr) {
+        m_stepsWindow = new StepsWindow(this);
+    }
+    m_stepsWindow->show(*steps);
 }
 
 void QtForm::onOptionToggled(int index, bool checked) {
@@ -246,6 +272,20 @@ void QtForm::addMenuEntries(FieldId id, QMenu* menu) {
         fractions->setEnabled(m_logic.FractionGridText(id).has_value());
         connect(fractions, &QAction::triggered, this,
                 [this, id, copy] { copy(m_logic.FractionGridText(id)); });
+    }
+    // The exact values for other programs.
+    QMenu* as = menu->addMenu(QStringLiteral("Copy As"));
+    const std::pair<const char*, MatrixFormat> formats[] = {
+        {"LaTeX", MatrixFormat::latex},
+        {"Octave / MATLAB", MatrixFormat::octave},
+        {"NumPy", MatrixFormat::numpy},
+        {"Spreadsheet Formulas", MatrixFormat::spreadsheet},
+    };
+    for (const auto& [caption, format] : formats) {
+        QAction* entry = as->addAction(QString::fromUtf8(caption));
+        entry->setEnabled(m_logic.MatrixAs(id, format).has_value());
+        connect(entry, &QAction::triggered, this,
+                [this, id, format = format, copy] { copy(m_logic.MatrixAs(id, format)); });
     }
 }
 

@@ -13,6 +13,7 @@
 
 #include "app/frm_vl_main.h"
 #include "app/qt/field_edit.h"
+#include "app/qt/steps_window.h"
 #include "form/design.h"
 #include "form/form.h"
 
@@ -56,6 +57,8 @@ public:
     [[nodiscard]] bool isOptionSelected(int index) const override;
     bool showMessageBox(const MessageBoxText& box) override;
     void setNote(FieldId id, const FieldNote& note) override;
+    void stepsChanged(bool available) override;
+    void showSteps() override;
     using QWidget::setFocus;
     using QWidget::setVisible;
 
@@ -65,6 +68,9 @@ public:
     // only, reached through the Form operations: no control (nullptr).
     [[nodiscard]] FieldEdit* field(FieldId id) const;
     [[nodiscard]] QPushButton* solveButton() const { return m_solve; }
+    [[nodiscard]] QPushButton* stepsButton() const { return m_steps; }
+    // The Steps window, once it has been opened; nullptr before.
+    [[nodiscard]] StepsWindow* stepsWindow() const { return m_stepsWindow; }
     [[nodiscard]] QRadioButton* option(int index) const;
     [[nodiscard]] QCheckBox* fractionsBox() const { return m_fractions; }
     [[nodiscard]] QLabel* label(int number) const;
@@ -73,7 +79,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    // Enter on the focused Solve button.
+    // Enter on the focused Solve or Show Steps button.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -81,6 +87,7 @@ private:
     void onGotFocus(velmora::FieldId id);
     void onLostFocus(velmora::FieldId id);
     void onSolveClicked();
+    void onStepsClicked();
     void onOptionToggled(int index, bool checked);
     void onFractionsToggled(bool checked);
     void onTextEdited(FieldId id);
@@ -112,6 +119,8 @@ private:
     std::array<QRadioButton*, design::kOptionSlots> m_options{};
     QButtonGroup* m_optionGroup = nullptr;
     QPushButton* m_solve = nullptr;
+    QPushButton* m_steps = nullptr;
+    StepsWindow* m_stepsWindow = nullptr;  // the window's own, made when first opened
     QCheckBox* m_fractions = nullptr;
     QPixmap m_background;
     frmVLMain m_logic{*this};

@@ -180,6 +180,17 @@ void QtForm::buildButtons() {
     m_solve->setAccessibleName(m_solve->text());
     connect(m_solve, &QPushButton::clicked, this, &QtForm::onSolveClicked);
 
+    const design::ButtonDesign& steps = design::kStepsButton;
+    m_steps = new QPushButton(ToQString(steps.caption), this);
+    m_steps->setGeometry(ToPixels(steps.rect));
+    m_steps->setFont(ToQFont(steps.font));
+    m_steps->setAutoDefault(false);
+    m_steps->setDefault(false);
+    m_steps->installEventFilter(this);
+    m_steps->setAccessibleName(m_steps->text());
+    m_steps->setEnabled(false);  // until a Solve has read A and y
+    connect(m_steps, &QPushButton::clicked, this, &QtForm::onStepsClicked);
+
     m_optionGroup = new QButtonGroup(this);
     m_optionGroup->setExclusive(true);
     for (int i = 0; i < 2; ++i) {
@@ -234,6 +245,9 @@ void QtForm::buildTabOrder() {
                 break;
             case design::TabStop::Kind::solveButton:
                 current = m_solve;
+                break;
+            case design::TabStop::Kind::stepsButton:
+                current = m_steps;
                 break;
             case design::TabStop::Kind::option:
                 current = option(stop.option);
