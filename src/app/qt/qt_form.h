@@ -104,6 +104,7 @@ private:
     [[nodiscard]] std::string& workingText(FieldId id);
 
     void buildFields();
+    QPushButton* buildPushButton(const design::ButtonDesign& entry);
     void buildButtons();
     void buildLabels();
     void buildTabOrder();

@@ -166,28 +166,24 @@ void QtForm::buildFields() {
     }
 }
 
-void QtForm::buildButtons() {
-    const design::ButtonDesign& solve = design::kSolveButton;
-    m_solve = new QPushButton(ToQString(solve.caption), this);
-    m_solve->setGeometry(ToPixels(solve.rect));
-    m_solve->setFont(ToQFont(solve.font));
+QPushButton* QtForm::buildPushButton(const design::ButtonDesign& entry) {
+    auto* button = new QPushButton(ToQString(entry.caption), this);
+    button->setGeometry(ToPixels(entry.rect));
+    button->setFont(ToQFont(entry.font));
     // Neither default nor cancel button: Enter and Escape in a field leave it
     // alone. Enter on the button itself presses it, as Space does (see
     // eventFilter).
-    m_solve->setAutoDefault(false);
-    m_solve->setDefault(false);
-    m_solve->installEventFilter(this);
-    m_solve->setAccessibleName(m_solve->text());
-    connect(m_solve, &QPushButton::clicked, this, &QtForm::onSolveClicked);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->installEventFilter(this);
+    button->setAccessibleName(button->text());
+    return button;
+}
 
-    const design::ButtonDesign& steps = design::kStepsButton;
-    m_steps = new QPushButton(ToQString(steps.caption), this);
-    m_steps->setGeometry(ToPixels(steps.rect));
-    m_steps->setFont(ToQFont(steps.font));
-    m_steps->setAutoDefault(false);
-    m_steps->setDefault(false);
-    m_steps->installEventFilter(this);
-    m_steps->setAccessibleName(m_steps->text());
+void QtForm::buildButtons() {
+    m_solve = buildPushButton(design::kSolveButton);
+    connect(m_solve, &QPushButton::clicked, this, &QtForm::onSolveClicked);
+    m_steps = buildPushButton(design::kStepsButton);
     m_steps->setEnabled(false);  // until a Solve has read A and y
     connect(m_steps, &QPushButton::clicked, this, &QtForm::onStepsClicked);
 
