@@ -114,15 +114,11 @@ Reading Strict(const std::string& text) {
 // A right-hand side as the lenient reading reads it: without blanks, D as E
 // in decimals, the longest prefix the strict model accepts, else 0.
 Reading Lenient(const std::string& text) {
-    const std::string s = velmora::fuzz_model::LenientCleaned(text);
-    for (std::size_t length = s.size(); length > 0; --length) {
-        const std::string prefix = s.substr(0, length);
-        const velmora::StrictNumber model = velmora::fuzz_model::StrictModel(prefix);
-        if (model.ec != ReadError::syntax) {
-            return model.ok() ? Reading{ReadError::none, ExactValue(prefix)} : Reading{model.ec, 0};
-        }
+    const velmora::fuzz_model::LenientReading model = velmora::fuzz_model::LenientModel(text);
+    if (model.prefix.empty() || !model.number.ok()) {
+        return {model.number.ec, 0};
     }
-    return {ReadError::none, 0};
+    return {ReadError::none, ExactValue(model.prefix)};
 }
 
 void CheckNoNonNumber(const velmora::MemoryForm& form) {

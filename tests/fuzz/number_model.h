@@ -4,8 +4,10 @@
 // regular expression for the shape, and the C library's conversions in the
 // "C" locale for the value. It shares no code with the readers it checks.
 
+#include <cctype>
 #include <cerrno>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 #include <regex>
 #include <string>
@@ -62,6 +64,79 @@ inline std::string LenientCleaned(std::string_view text) {
         }
     }
     return s;
+}
+
+// The length of the longest prefix of a cleaned text (no blanks or tabs)
+// that the grammar above accepts, 0 for none, in one pass: an &H or &O
+// literal, or a sign, a mantissa of digits with at most one point and at
+// least one digit, and an exponent that counts only with a digit.
+inline std::size_t LongestNumberPrefix(std::string_view s) {
+    const auto digits = [&s](std::size_t i, auto isDigit) {
+        while (i < s.size() && isDigit(s[i])) {
+            ++i;
+        }
+        return i;
+    };
+    const auto decimal = [](char c) { return c >= '0' && c <= '9'; };
+    if (!s.empty() && s[0] == '&') {
+        const char base = s.size() > 1 ? s[1] : '\0';
+        std::size_t end = 2;
+        if (base == 'h' || base == 'H') {
+            end = digits(2, [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+        } else if (base == 'o' || base == 'O') {
+            end = digits(2, [](char c) { return c >= '0' && c <= '7'; });
+        }
+        return end > 2 ? end : 0;
+    }
+    std::size_t i = !s.empty() && (s[0] == '+' || s[0] == '-') ? 1 : 0;
+    const std::size_t start = i;
+    i = digits(i, decimal);
+    bool mantissa = i > start;
+    if (i < s.size() && s[i] == '.') {
+        const std::size_t fraction = i + 1;
+        i = digits(fraction, decimal);
+        mantissa = mantissa || i > fraction;
+    }
+    if (!mantissa) {
+        return 0;
+    }
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        const std::size_t sign = i + 1;
+        const std::size_t exponent =
+            sign < s.size() && (s[sign] == '+' || s[sign] == '-') ? sign + 1 : sign;
+        const std::size_t end = digits(exponent, decimal);
+        return end > exponent ? end : i;
+    }
+    return i;
+}
+
+// What the lenient reading must give for `text`: the strict model read on
+// the longest prefix of the cleaned text that it accepts (a prefix beyond
+// the range is the overflow error); a text without one reads 0.
+struct LenientReading {
+    std::string prefix;
+    StrictNumber number{0.0, ReadError::none};
+    bool inFull = false;  // the prefix is the whole cleaned text
+};
+
+inline LenientReading LenientModel(std::string_view text) {
+    LenientReading reading;
+    const std::string s = LenientCleaned(text);
+    const std::size_t length = LongestNumberPrefix(s);
+    reading.prefix = s.substr(0, length);
+    reading.inFull = length == s.size();
+    if (length > 0) {
+        reading.number = StrictModel(reading.prefix);
+    }
+    // The one pass and the regular expressions agree on where the number
+    // ends: they take the prefix and refuse the one a character longer.
+    const bool longerRefused =
+        length == s.size() ||
+        StrictModel(std::string_view(s).substr(0, length + 1)).ec == ReadError::syntax;
+    if ((length > 0 && reading.number.ec == ReadError::syntax) || !longerRefused) {
+        __builtin_trap();
+    }
+    return reading;
 }
 
 // Equal to the last bit, the sign of a zero included.
