@@ -20,8 +20,8 @@ esac
 # The output is named from where the script was called, before it moves.
 out="$(realpath -m "${2:-$(dirname "$0")/../$default}")"
 cd "$(dirname "$0")/.."
-cmake --preset release >/dev/null
-cmake --build --preset release -j"$(nproc)" --target velmora_screenshot
+cmake --preset dev >/dev/null
+cmake --build --preset dev -j"$(nproc)" --target velmora_screenshot
 mkdir -p "$(dirname "$out")"
-QT_QPA_PLATFORM=offscreen build/release/tools/velmora_screenshot "$out" "$scenario"
+QT_QPA_PLATFORM=offscreen build/dev/tools/velmora_screenshot "$out" "$scenario"
 echo "Wrote $out ($scenario)"
