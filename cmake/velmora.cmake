@@ -1,5 +1,10 @@
 # Build helpers shared by every target of the project.
 
+# GMP's C++ rationals: inside src/exact/, and the exact oracle of the tests
+# and fuzz targets; everyone links this one imported target.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(GMPXX REQUIRED IMPORTED_TARGET gmpxx gmp)
+
 # Strict warnings for one of our own targets; errors with VELMORA_WERROR.
 # Conversions that may change a value, shadowed names and C casts are
 # flagged too, as the best-kept numeric libraries build their tests.
@@ -20,12 +25,33 @@ function(velmora_add_library name)
     velmora_warnings(${name})
 endfunction()
 
-# velmora_add_test(name SOURCES a.cpp ... LIBS lib ... [GUI])
+# Precompiled headers. The headers that nearly every test includes are
+# compiled once for all the tests (the window's tests with Qt's on top, in
+# velmora_gui_test_main); sources still include what they use, and
+# clang-tidy, which reads them without the precompiled headers, sees to it.
+set(velmora_test_headers <gtest/gtest.h> <random> <string> <vector>)
+set(velmora_qt_headers <QApplication> <QLineEdit> <QPainter> <QString> <QWidget>)
+function(velmora_test_headers target gui)
+    if(gui)
+        target_precompile_headers(${target} REUSE_FROM velmora_gui_test_main)
+        return()
+    endif()
+    get_property(owner GLOBAL PROPERTY velmora_test_headers_owner)
+    if(owner)
+        target_precompile_headers(${target} REUSE_FROM ${owner})
+    else()
+        target_precompile_headers(${target} PRIVATE ${velmora_test_headers})
+        set_property(GLOBAL PROPERTY velmora_test_headers_owner ${target})
+    endif()
+endfunction()
+
+# velmora_add_test(name SOURCES a.cpp ... LIBS lib ... [GUI] [COST seconds])
 # A GoogleTest executable linked against the libraries (never recompiling
 # their sources); each test case becomes one ctest test. GUI tests run on
-# Qt's offscreen platform.
+# Qt's offscreen platform. A parallel ctest starts the costliest tests first
+# (until it has measured them), so the long ones do not end the run alone.
 function(velmora_add_test name)
-    cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "GUI" "COST" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
     if(ARG_GUI)
@@ -36,8 +62,12 @@ function(velmora_add_test name)
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
     endif()
     velmora_warnings(${name})
+    velmora_test_headers(${name} ${ARG_GUI})
+    if(NOT ARG_COST)
+        set(ARG_COST 0)
+    endif()
     set(env "QT_QPA_PLATFORM=offscreen")
     gtest_discover_tests(${name}
         DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120)
+        PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120 COST ${ARG_COST})
 endfunction()

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-    cmake g++ make pkg-config
+    cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libgmp-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format clang-tidy

@@ -1,6 +1,7 @@
 #include "app/qt/field_edit.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
@@ -12,6 +13,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFrame>
 #include <QToolTip>
 #include <algorithm>
 #include <string>
@@ -402,3 +404,7 @@ void FieldEdit::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 }  // namespace velmora
+
+// The meta-object code of the class, compiled here rather than in a unit of
+// its own; AUTOMOC generates it under this name.
+#include "moc_field_edit.cpp"  // NOLINT(bugprone-suspicious-include)

@@ -8,15 +8,14 @@
 // Every way of pasting (keys, the middle button, the context menu, a drop)
 // first offers the text to the window as a block of cells.
 
-#include <QClipboard>
 #include <QLineEdit>
-#include <QStyleOptionFrame>
 #include <optional>
 
 #include "app/qt/field_painting.h"
 #include "form/form.h"
 
 class QMenu;
+class QStyleOptionFrame;
 
 namespace velmora {
 

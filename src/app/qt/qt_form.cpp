@@ -290,3 +290,7 @@ void QtForm::addMenuEntries(FieldId id, QMenu* menu) {
 }
 
 }  // namespace velmora
+
+// The meta-object code of the class, compiled here rather than in a unit of
+// its own; AUTOMOC generates it under this name.
+#include "moc_qt_form.cpp"  // NOLINT(bugprone-suspicious-include)
