@@ -4,6 +4,7 @@
 // regular expression for the shape, and the C library's conversions in the
 // "C" locale for the value. It shares no code with the readers it checks.
 
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstddef>
@@ -126,19 +127,91 @@ inline std::size_t FirstInnerBlank(std::string_view text) {
     return std::string::npos;
 }
 
+// The length of the longest prefix of a cleaned text (no blanks) that the
+// number grammar accepts, 0 for none, in one pass: an &H or &O literal, or a
+// sign, a mantissa of digits with at most one point and at least one digit,
+// and an exponent that counts only with a digit.
+inline std::size_t LongestNumberPrefix(std::string_view s) {
+    const auto digits = [&s](std::size_t i, auto isDigit) {
+        while (i < s.size() && isDigit(s[i])) {
+            ++i;
+        }
+        return i;
+    };
+    const auto decimal = [](char c) { return c >= '0' && c <= '9'; };
+    if (!s.empty() && s[0] == '&') {
+        const char base = s.size() > 1 ? s[1] : '\0';
+        std::size_t end = 2;
+        if (base == 'h' || base == 'H') {
+            end =
+                digits(2, [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
+        } else if (base == 'o' || base == 'O') {
+            end = digits(2, [](char c) { return c >= '0' && c <= '7'; });
+        }
+        return end > 2 ? end : 0;
+    }
+    std::size_t i = !s.empty() && (s[0] == '+' || s[0] == '-') ? 1 : 0;
+    const std::size_t start = i;
+    i = digits(i, decimal);
+    bool mantissa = i > start;
+    if (i < s.size() && s[i] == '.') {
+        const std::size_t fraction = i + 1;
+        i = digits(fraction, decimal);
+        mantissa = mantissa || i > fraction;
+    }
+    if (!mantissa) {
+        return 0;
+    }
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        const std::size_t sign = i + 1;
+        const std::size_t exponent =
+            sign < s.size() && (s[sign] == '+' || s[sign] == '-') ? sign + 1 : sign;
+        const std::size_t end = digits(exponent, decimal);
+        return end > exponent ? end : i;
+    }
+    return i;
+}
+
+// The longest prefix in one pass: the number, and with fractions a '/' and
+// an unsigned number after it, unless a blank stood inside the numerator.
+// The regular expressions of the models then judge that prefix, and must
+// refuse the one a character longer: the pass and the grammar agree.
 inline LenientPrefix LongestPrefix(const std::string& s, bool fractions,
                                    std::size_t firstBlank = std::string::npos) {
-    for (std::size_t length = s.size(); length > 0; --length) {
-        const std::string_view prefix = std::string_view(s).substr(0, length);
-        LenientPrefix found{length, StrictModel(prefix), {}};
-        if (fractions && prefix.find('/') <= firstBlank) {
-            found.fraction = StrictFractionModel(prefix);
-        }
-        if (found.number.ec != ReadError::syntax || found.fraction.ec != ReadError::syntax) {
-            return found;
+    const std::string_view all(s);
+    LenientPrefix found{LongestNumberPrefix(all), {0.0, ReadError::none}, {}};
+    const std::size_t numerator = found.length;
+    if (fractions && numerator > 0 && numerator < s.size() && s[numerator] == '/' &&
+        numerator <= firstBlank) {
+        const std::string_view below = all.substr(numerator + 1);
+        const bool signed_ = !below.empty() && (below[0] == '+' || below[0] == '-');
+        const std::size_t denominator = signed_ ? 0 : LongestNumberPrefix(below);
+        if (denominator > 0) {
+            found.length = numerator + 1 + denominator;
         }
     }
-    return {0, {0.0, ReadError::none}, {}};
+    const std::string_view prefix = all.substr(0, found.length);
+    if (found.length > 0) {
+        found.number = StrictModel(prefix);
+        if (fractions) {
+            found.fraction = StrictFractionModel(prefix);
+        }
+    }
+    const bool accepted = found.length == 0 || found.number.ec != ReadError::syntax ||
+                          found.fraction.ec != ReadError::syntax;
+    bool longerRefused = true;
+    if (found.length < s.size()) {
+        const std::string_view longer = all.substr(0, found.length + 1);
+        const bool slashAfterBlank =
+            longer.find('/') != std::string_view::npos && longer.find('/') > firstBlank;
+        longerRefused =
+            StrictModel(longer).ec == ReadError::syntax &&
+            (!fractions || slashAfterBlank || StrictFractionModel(longer).ec == ReadError::syntax);
+    }
+    if (!accepted || !longerRefused) {
+        __builtin_trap();
+    }
+    return found;
 }
 
 // The C library's nearest double of a number's parts.
