@@ -3,7 +3,6 @@
 #include <QFocusEvent>
 #include <QHelpEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
