@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -136,6 +137,12 @@ QAccessibleInterface* StepsViews(const QString& className, QObject* object) {
     return nullptr;
 }
 
+// The width of the printer's page inside its margins, in a text document's
+// units (pixels at 96 per inch).
+qreal PageWidth(const QPrinter& printer) {
+    return printer.pageLayout().paintRect(QPageLayout::Inch).width() * 96.0;
+}
+
 QPushButton* AddButton(QHBoxLayout* row, const char* text) {
     auto* button = new QPushButton(QString::fromUtf8(text));
     button->setAutoDefault(false);
@@ -209,6 +216,7 @@ StepsWindow::StepsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void StepsWindow::show(const SolveSteps& steps) {
+    m_steps = steps;
     m_plainText = QString::fromStdString(StepsPlainText(steps));
     m_latex = QString::fromStdString(StepsLatex(steps));
     m_view->setSteps(steps);
@@ -221,9 +229,36 @@ bool StepsWindow::writePdf(const QString& fileName) const {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(fileName);
-    printer.setDocName(windowTitle());
-    m_view->document()->print(&printer);
+    setUpPage(printer);
+    printTo(printer);
     return printer.printerState() != QPrinter::Error;
+}
+
+void StepsWindow::setUpPage(QPrinter& printer) const {
+    printer.setDocName(windowTitle());
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    const std::unique_ptr<QTextDocument> page = pageDocument(printer);
+    if (page->idealWidth() > PageWidth(printer)) {
+        printer.setPageOrientation(QPageLayout::Landscape);
+    }
+}
+
+// Paginated for the printer's page inside its margins, which QTextDocument's
+// printing then takes as it is.
+std::unique_ptr<QTextDocument> StepsWindow::pageDocument(const QPrinter& printer) const {
+    auto document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(m_view->font());
+    WriteSteps(*document, m_steps, PageWidth(printer));
+    QTextFrameFormat page = document->rootFrame()->frameFormat();
+    page.setMargin(0);
+    document->rootFrame()->setFrameFormat(page);
+    document->setPageSize(printer.pageLayout().paintRect(QPageLayout::Inch).size() * 96.0);
+    return document;
+}
+
+void StepsWindow::printTo(QPrinter& printer) const {
+    pageDocument(printer)->print(&printer);
 }
 
 void StepsWindow::keyPressEvent(QKeyEvent* event) {
@@ -257,11 +292,11 @@ void StepsWindow::copyLatex() const {
 
 void StepsWindow::print() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(windowTitle());
+    setUpPage(printer);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Print Steps"));
     if (dialog.exec() == QDialog::Accepted) {
-        m_view->document()->print(&printer);
+        printTo(printer);
     }
 }
 
