@@ -26,7 +26,7 @@ constexpr int kObjectText = QTextFormat::UserProperty + 1;  // the pivot's numbe
 constexpr qreal kGap = 18;             // between two columns
 constexpr qreal kIndent = 24;          // of a matrix
 constexpr qreal kPadding = 3;          // inside the pivot's frame
-constexpr qreal kRule = 1.5;           // the frame's and the bar's width
+constexpr qreal kRule = 2;             // the frame's and the bar's width
 constexpr qreal kBarRoom = 14;         // the bar's width with the room either side
 constexpr qreal kRowHeight = 1.45;     // a matrix row's height in lines of text
 constexpr qreal kSmallestScale = 0.5;  // of the cells' font, where matrices are fitted
@@ -146,6 +146,7 @@ public:
                 tabs.push_back(QTextOption::Tab(x, QTextOption::RightTab));
             }
         }
+        m_widest = std::max(m_widest, x);
         m_rowFormat = QTextBlockFormat();
         m_rowFormat.setTabPositions(tabs);
         m_rowFormat.setNonBreakableLines(true);
@@ -180,6 +181,7 @@ public:
         }
     }
 
+    [[nodiscard]] qreal widest() const { return m_widest; }
     const QTextCharFormat& plain() const { return m_plain; }
     const QTextCharFormat& bold() const { return m_bold; }
     const QTextCharFormat& title() const { return m_title; }
@@ -258,11 +260,12 @@ private:
     std::array<qreal, 12> m_advances{};      // in bold: '0' to '9', '-', '/'
     QTextBlockFormat m_rowFormat, m_firstRowFormat;
     int m_barColumn = 0;
+    qreal m_widest = 0;  // the widest matrix row so far
 };
 
 }  // namespace
 
-void WriteSteps(QTextDocument& document, const SolveSteps& steps, qreal fitWidth) {
+qreal WriteSteps(QTextDocument& document, const SolveSteps& steps, qreal fitWidth) {
     document.clear();
     // One edit: a view of the document lays it out once, at the end.
     QTextCursor edit(&document);
@@ -296,6 +299,7 @@ void WriteSteps(QTextDocument& document, const SolveSteps& steps, qreal fitWidth
         layout->registerHandler(kPivotObject, objects);
         layout->registerHandler(kBarObject, objects);
     }
+    return writer.widest();
 }
 
 QString SelectedStepsText(const QTextCursor& selection) {

@@ -14,11 +14,13 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "app/qt/design_to_qt.h"
 #include "app/qt/steps_document.h"
@@ -28,6 +30,8 @@
 namespace velmora {
 
 namespace {
+
+constexpr int kSmallestWidth = 560;  // pixels: room for the buttons
 
 // The window's own colours, as the main window has its own: black text on a
 // white page and on light buttons, whatever the desktop's theme.
@@ -157,14 +161,14 @@ StepsView::StepsView(QWidget* parent) : QTextBrowser(parent) {
     setAccessibleName(QStringLiteral("Steps"));
 }
 
-void StepsView::setSteps(const SolveSteps& steps) {
+int StepsView::setSteps(const SolveSteps& steps) {
     m_spokenText = QString::fromStdString(StepsSpokenText(steps));
     // Written into a new document, laid out once when the view takes it.
     const QPointer<QTextDocument> old = document();
     auto* fresh = new QTextDocument(this);
     fresh->setUndoRedoEnabled(false);
     fresh->setDefaultFont(font());
-    WriteSteps(*fresh, steps);
+    const qreal widest = WriteSteps(*fresh, steps);
     setDocument(fresh);
     // The view deletes its first document, which its inside owns; the
     // others are the view's.
@@ -177,6 +181,8 @@ void StepsView::setSteps(const SolveSteps& steps) {
         QAccessibleEvent changed(this, QAccessible::TextUpdated);
         QAccessible::updateAccessibility(&changed);
     }
+    const int frame = 2 * frameWidth() + static_cast<int>(2 * document()->documentMargin());
+    return static_cast<int>(std::ceil(widest)) + frame + verticalScrollBar()->sizeHint().width();
 }
 
 QMimeData* StepsView::createMimeDataFromSelection() const {
@@ -212,14 +218,20 @@ StepsWindow::StepsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(m_print, &QPushButton::clicked, this, &StepsWindow::print);
     connect(m_pdf, &QPushButton::clicked, this, &StepsWindow::saveAsPdf);
     m_view->installEventFilter(this);
-    resize(720, 640);
+    resize(kSmallestWidth, 640);
 }
 
 void StepsWindow::show(const SolveSteps& steps) {
     m_steps = steps;
     m_plainText = QString::fromStdString(StepsPlainText(steps));
     m_latex = QString::fromStdString(StepsLatex(steps));
-    m_view->setSteps(steps);
+    const int width = m_view->setSteps(steps);
+    if (!isVisible()) {
+        const QMargins margins = layout()->contentsMargins();
+        const int wanted = width + margins.left() + margins.right();
+        const int most = screen()->availableGeometry().width() * 9 / 10;
+        resize(std::clamp(wanted, std::min(kSmallestWidth, most), most), height());
+    }
     QWidget::show();
     raise();
     activateWindow();

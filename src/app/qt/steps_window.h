@@ -31,8 +31,9 @@ class StepsView final : public QTextBrowser {
 public:
     explicit StepsView(QWidget* parent = nullptr);
 
-    // Writes the steps into the view, scrolled to the top.
-    void setSteps(const SolveSteps& steps);
+    // Writes the steps into the view, scrolled to the top; returns the width
+    // the view needs to show the widest matrix row whole.
+    int setSteps(const SolveSteps& steps);
     [[nodiscard]] const QString& spokenText() const { return m_spokenText; }
 
 protected:
@@ -51,7 +52,8 @@ public:
     explicit StepsWindow(QWidget* parent = nullptr);
 
     // Shows these steps in place of the ones shown, scrolled to the top, and
-    // brings the window to the front.
+    // brings the window to the front. Opened, it is as wide as the widest
+    // matrix needs, within the screen.
     void show(const SolveSteps& steps);
     using QWidget::show;
 
