@@ -7,9 +7,11 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTextObjectInterface>
 #include <algorithm>
 #include <array>
+#include <numeric>
 #include <vector>
 
 namespace velmora {
@@ -21,12 +23,13 @@ constexpr int kObjectText = QTextFormat::UserProperty + 1;  // the pivot's numbe
 
 // Lengths in pixels at 96 per inch, the unit of a text document's lengths,
 // which its layout scales to a printer's resolution.
-constexpr qreal kGap = 18;          // between two columns
-constexpr qreal kIndent = 24;       // of a matrix
-constexpr qreal kPadding = 3;       // inside the pivot's frame
-constexpr qreal kRule = 1.5;        // the frame's and the bar's width
-constexpr qreal kBarRoom = 14;      // the bar's width with the room either side
-constexpr qreal kRowHeight = 1.45;  // a matrix row's height in lines of text
+constexpr qreal kGap = 18;             // between two columns
+constexpr qreal kIndent = 24;          // of a matrix
+constexpr qreal kPadding = 3;          // inside the pivot's frame
+constexpr qreal kRule = 2;             // the frame's and the bar's width
+constexpr qreal kBarRoom = 14;         // the bar's width with the room either side
+constexpr qreal kRowHeight = 1.45;     // a matrix row's height in lines of text
+constexpr qreal kSmallestScale = 0.5;  // of the cells' font, where matrices are fitted
 
 qreal DeviceScale(const QTextDocument* document) {
     const QPaintDevice* device = document->documentLayout()->paintDevice();
@@ -73,15 +76,19 @@ public:
                                      kRule * scale, rect.height()),
                               ink);
         } else {
-            const QFont font = LayoutFont(document, format);
             const qreal frame = (kPadding + kRule) * scale;
             const qreal half = kRule * scale / 2;
-            const QRectF box = rect.adjusted(0, -frame, 0, QFontMetricsF(font).descent() + frame);
+            // Laid out as the document lays out its text, for the same
+            // device, so that the number has the size of its neighbours.
+            QTextLayout number(format.stringProperty(kObjectText), format.toCharFormat().font(),
+                               document->documentLayout()->paintDevice());
+            number.beginLayout();
+            const QTextLine line = number.createLine();
+            number.endLayout();
+            const QRectF box = rect.adjusted(0, -frame, 0, line.descent() + frame);
             painter->setPen(QPen(ink, kRule * scale));
             painter->drawRect(box.adjusted(half, half, -half, -half));
-            painter->setFont(font);
-            painter->drawText(QPointF(rect.left() + frame, rect.bottom()),
-                              format.stringProperty(kObjectText));
+            number.draw(painter, QPointF(rect.left() + frame, rect.bottom() - line.ascent()));
         }
         painter->restore();
     }
@@ -91,7 +98,7 @@ public:
 // written.
 class Writer {
 public:
-    explicit Writer(QTextDocument& document) : m_cursor(&document) {
+    Writer(QTextDocument& document, qreal fitWidth) : m_cursor(&document), m_fitWidth(fitWidth) {
         const QFont font = document.defaultFont();
         m_plain.setFont(font);
         m_plain.setForeground(Qt::black);
@@ -99,18 +106,7 @@ public:
         m_bold.setFontWeight(QFont::Bold);
         m_title = m_bold;
         m_title.setFontPointSize(font.pointSizeF() * 1.4);
-        m_bar.setObjectType(kBarObject);
-        m_bar.setForeground(Qt::black);
-        m_bar.setFont(font);
-        m_bar.setVerticalAlignment(QTextCharFormat::AlignMiddle);
-        m_bar.setProperty(kObjectText, QStringLiteral("|"));
-        m_pivot = m_bold;
-        m_pivot.setObjectType(kPivotObject);
-        const QFontMetricsF bold(m_bold.font());
-        for (std::size_t i = 0; i < m_advances.size(); ++i) {
-            const char c = i < 10 ? static_cast<char>('0' + i) : i == 10 ? '-' : '/';
-            m_advances[i] = bold.horizontalAdvance(QLatin1Char(c));
-        }
+        setCellScale(1.0);
     }
 
     void paragraph(const std::string& text, const QTextCharFormat& format, qreal top) {
@@ -121,23 +117,28 @@ public:
     }
 
     // The columns for these matrices: each as wide as its widest number in
-    // bold, framed as a pivot, the bar after column `bar`. A number's width
-    // is the sum of its characters' (digits, '-' and '/'): a few hundred
-    // matrices are measured without shaping each text.
+    // bold, framed as a pivot, the bar after column `bar`. With a width to
+    // fit, the cells' font is made smaller where the columns would be wider.
     void columns(const std::vector<const EliminationMatrix*>& matrices, int bar) {
-        std::vector<qreal> widths(static_cast<std::size_t>(matrices.front()->cols()), 0.0);
-        for (const EliminationMatrix* m : matrices) {
-            for (int r = 1; r <= m->rows(); ++r) {
-                for (int c = 1; c <= m->cols(); ++c) {
-                    qreal& width = widths[static_cast<std::size_t>(c - 1)];
-                    width = std::max(width, textWidth(FractionText((*m)(r, c))));
-                }
+        const auto columns = static_cast<std::size_t>(matrices.front()->cols());
+        const qreal fixed = kIndent + static_cast<qreal>(columns) * 2 * (kPadding + kRule) +
+                            static_cast<qreal>(columns - 1) * kGap + (bar > 0 ? kBarRoom : 0);
+        // A smaller font's advances are not exactly in scale: a few rounds.
+        qreal scale = 1.0;
+        std::vector<qreal> widths;
+        for (int round = 0; round < 4; ++round) {
+            setCellScale(scale);
+            widths = numberWidths(matrices);
+            const qreal numbers = std::accumulate(widths.begin(), widths.end(), 0.0);
+            if (m_fitWidth <= 0 || fixed + numbers <= m_fitWidth || scale <= kSmallestScale) {
+                break;
             }
+            scale = std::max(kSmallestScale, scale * (m_fitWidth - fixed) / numbers);
         }
         QList<QTextOption::Tab> tabs;
         m_barColumn = bar;
         qreal x = kIndent;
-        for (std::size_t c = 0; c < widths.size(); ++c) {
+        for (std::size_t c = 0; c < columns; ++c) {
             x += (c == 0 ? 0 : kGap) + widths[c] + 2 * (kPadding + kRule);
             tabs.push_back(QTextOption::Tab(x, QTextOption::RightTab));
             if (static_cast<int>(c) + 1 == bar) {
@@ -145,10 +146,11 @@ public:
                 tabs.push_back(QTextOption::Tab(x, QTextOption::RightTab));
             }
         }
+        m_widest = std::max(m_widest, x);
         m_rowFormat = QTextBlockFormat();
         m_rowFormat.setTabPositions(tabs);
         m_rowFormat.setNonBreakableLines(true);
-        m_rowFormat.setLineHeight(QFontMetricsF(m_plain.font()).height() * kRowHeight,
+        m_rowFormat.setLineHeight(QFontMetricsF(m_cell.font()).height() * kRowHeight,
                                   QTextBlockFormat::FixedHeight);
         m_firstRowFormat = m_rowFormat;
         m_firstRowFormat.setTopMargin(4);
@@ -158,7 +160,7 @@ public:
     // in runs between the objects.
     void matrix(const EliminationMatrix& m, int pivotRow, int pivotColumn) {
         for (int r = 1; r <= m.rows(); ++r) {
-            insertBlock(r == 1 ? m_firstRowFormat : m_rowFormat, m_plain);
+            insertBlock(r == 1 ? m_firstRowFormat : m_rowFormat, m_cell);
             QString run;
             for (int c = 1; c <= m.cols(); ++c) {
                 run += u'\t';
@@ -175,15 +177,54 @@ public:
                     insertObject(run, m_bar);
                 }
             }
-            m_cursor.insertText(run, m_plain);
+            m_cursor.insertText(run, m_cell);
         }
     }
 
+    [[nodiscard]] qreal widest() const { return m_widest; }
     const QTextCharFormat& plain() const { return m_plain; }
     const QTextCharFormat& bold() const { return m_bold; }
     const QTextCharFormat& title() const { return m_title; }
 
 private:
+    // The cells' formats in the document's font times `scale`, and the
+    // advances of the characters of their numbers.
+    void setCellScale(qreal scale) {
+        QFont font = m_plain.font();
+        font.setPointSizeF(font.pointSizeF() * scale);
+        m_cell = m_plain;
+        m_cell.setFont(font);
+        m_bar = m_cell;
+        m_bar.setObjectType(kBarObject);
+        m_bar.setVerticalAlignment(QTextCharFormat::AlignMiddle);
+        m_bar.setProperty(kObjectText, QStringLiteral("|"));
+        m_pivot = m_cell;
+        m_pivot.setFontWeight(QFont::Bold);
+        m_pivot.setObjectType(kPivotObject);
+        const QFontMetricsF bold(m_pivot.font());
+        for (std::size_t i = 0; i < m_advances.size(); ++i) {
+            const char c = i < 10 ? static_cast<char>('0' + i) : i == 10 ? '-' : '/';
+            m_advances[i] = bold.horizontalAdvance(QLatin1Char(c));
+        }
+    }
+
+    // Per column the width of its widest number, the sum of its characters'
+    // advances (digits, '-' and '/'): a few hundred matrices are measured
+    // without shaping each text.
+    [[nodiscard]] std::vector<qreal> numberWidths(
+        const std::vector<const EliminationMatrix*>& matrices) const {
+        std::vector<qreal> widths(static_cast<std::size_t>(matrices.front()->cols()), 0.0);
+        for (const EliminationMatrix* m : matrices) {
+            for (int r = 1; r <= m->rows(); ++r) {
+                for (int c = 1; c <= m->cols(); ++c) {
+                    qreal& width = widths[static_cast<std::size_t>(c - 1)];
+                    width = std::max(width, textWidth(FractionText((*m)(r, c))));
+                }
+            }
+        }
+        return widths;
+    }
+
     [[nodiscard]] qreal textWidth(const std::string& text) const {
         qreal width = 0;
         for (const char c : text) {
@@ -195,7 +236,7 @@ private:
 
     // The run of text before the object, then the object.
     void insertObject(QString& run, const QTextCharFormat& object) {
-        m_cursor.insertText(run, m_plain);
+        m_cursor.insertText(run, m_cell);
         run.clear();
         m_cursor.insertText(QString(QChar::ObjectReplacementCharacter), object);
     }
@@ -212,21 +253,24 @@ private:
     }
 
     QTextCursor m_cursor;
+    qreal m_fitWidth;
     bool m_first = true;
-    QTextCharFormat m_plain, m_bold, m_title, m_pivot, m_bar;
-    std::array<qreal, 12> m_advances{};  // in bold: '0' to '9', '-', '/'
+    QTextCharFormat m_plain, m_bold, m_title;
+    QTextCharFormat m_cell, m_pivot, m_bar;  // of the matrices, in the section's scale
+    std::array<qreal, 12> m_advances{};      // in bold: '0' to '9', '-', '/'
     QTextBlockFormat m_rowFormat, m_firstRowFormat;
     int m_barColumn = 0;
+    qreal m_widest = 0;  // the widest matrix row so far
 };
 
 }  // namespace
 
-void WriteSteps(QTextDocument& document, const SolveSteps& steps) {
+qreal WriteSteps(QTextDocument& document, const SolveSteps& steps, qreal fitWidth) {
     document.clear();
     // One edit: a view of the document lays it out once, at the end.
     QTextCursor edit(&document);
     edit.beginEditBlock();
-    Writer writer(document);
+    Writer writer(document, fitWidth);
     for (const StepSection& section : steps.sections) {
         writer.paragraph(section.title, writer.title(),
                          &section == &steps.sections.front() ? 0 : 24);
@@ -255,6 +299,7 @@ void WriteSteps(QTextDocument& document, const SolveSteps& steps) {
         layout->registerHandler(kPivotObject, objects);
         layout->registerHandler(kBarObject, objects);
     }
+    return writer.widest();
 }
 
 QString SelectedStepsText(const QTextCursor& selection) {

@@ -21,8 +21,11 @@ class QTextDocument;
 
 namespace velmora {
 
-// Replaces the document's content with the steps, in its default font.
-void WriteSteps(QTextDocument& document, const SolveSteps& steps);
+// Replaces the document's content with the steps, in its default font. With
+// a fitWidth (in the document's units, pixels at 96 per inch) each section's
+// matrices are written in a font small enough for them to fit, down to half
+// the size: for a page. Returns the width of the widest matrix row.
+qreal WriteSteps(QTextDocument& document, const SolveSteps& steps, qreal fitWidth = 0);
 
 // The selected text with the pivot written as its number and the bar as "|".
 [[nodiscard]] QString SelectedStepsText(const QTextCursor& selection);

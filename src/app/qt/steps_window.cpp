@@ -14,10 +14,13 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "app/qt/design_to_qt.h"
 #include "app/qt/steps_document.h"
@@ -27,6 +30,8 @@
 namespace velmora {
 
 namespace {
+
+constexpr int kSmallestWidth = 560;  // pixels: room for the buttons
 
 // The window's own colours, as the main window has its own: black text on a
 // white page and on light buttons, whatever the desktop's theme.
@@ -136,6 +141,12 @@ QAccessibleInterface* StepsViews(const QString& className, QObject* object) {
     return nullptr;
 }
 
+// The width of the printer's page inside its margins, in a text document's
+// units (pixels at 96 per inch).
+qreal PageWidth(const QPrinter& printer) {
+    return printer.pageLayout().paintRect(QPageLayout::Inch).width() * 96.0;
+}
+
 QPushButton* AddButton(QHBoxLayout* row, const char* text) {
     auto* button = new QPushButton(QString::fromUtf8(text));
     button->setAutoDefault(false);
@@ -150,14 +161,14 @@ StepsView::StepsView(QWidget* parent) : QTextBrowser(parent) {
     setAccessibleName(QStringLiteral("Steps"));
 }
 
-void StepsView::setSteps(const SolveSteps& steps) {
+int StepsView::setSteps(const SolveSteps& steps) {
     m_spokenText = QString::fromStdString(StepsSpokenText(steps));
     // Written into a new document, laid out once when the view takes it.
     const QPointer<QTextDocument> old = document();
     auto* fresh = new QTextDocument(this);
     fresh->setUndoRedoEnabled(false);
     fresh->setDefaultFont(font());
-    WriteSteps(*fresh, steps);
+    const qreal widest = WriteSteps(*fresh, steps);
     setDocument(fresh);
     // The view deletes its first document, which its inside owns; the
     // others are the view's.
@@ -170,6 +181,8 @@ void StepsView::setSteps(const SolveSteps& steps) {
         QAccessibleEvent changed(this, QAccessible::TextUpdated);
         QAccessible::updateAccessibility(&changed);
     }
+    const int frame = 2 * frameWidth() + static_cast<int>(2 * document()->documentMargin());
+    return static_cast<int>(std::ceil(widest)) + frame + verticalScrollBar()->sizeHint().width();
 }
 
 QMimeData* StepsView::createMimeDataFromSelection() const {
@@ -205,13 +218,20 @@ StepsWindow::StepsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(m_print, &QPushButton::clicked, this, &StepsWindow::print);
     connect(m_pdf, &QPushButton::clicked, this, &StepsWindow::saveAsPdf);
     m_view->installEventFilter(this);
-    resize(720, 640);
+    resize(kSmallestWidth, 640);
 }
 
 void StepsWindow::show(const SolveSteps& steps) {
+    m_steps = steps;
     m_plainText = QString::fromStdString(StepsPlainText(steps));
     m_latex = QString::fromStdString(StepsLatex(steps));
-    m_view->setSteps(steps);
+    const int width = m_view->setSteps(steps);
+    if (!isVisible()) {
+        const QMargins margins = layout()->contentsMargins();
+        const int wanted = width + margins.left() + margins.right();
+        const int most = screen()->availableGeometry().width() * 9 / 10;
+        resize(std::clamp(wanted, std::min(kSmallestWidth, most), most), height());
+    }
     QWidget::show();
     raise();
     activateWindow();
@@ -221,9 +241,36 @@ bool StepsWindow::writePdf(const QString& fileName) const {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(fileName);
-    printer.setDocName(windowTitle());
-    m_view->document()->print(&printer);
+    setUpPage(printer);
+    printTo(printer);
     return printer.printerState() != QPrinter::Error;
+}
+
+void StepsWindow::setUpPage(QPrinter& printer) const {
+    printer.setDocName(windowTitle());
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    const std::unique_ptr<QTextDocument> page = pageDocument(printer);
+    if (page->idealWidth() > PageWidth(printer)) {
+        printer.setPageOrientation(QPageLayout::Landscape);
+    }
+}
+
+// Paginated for the printer's page inside its margins, which QTextDocument's
+// printing then takes as it is.
+std::unique_ptr<QTextDocument> StepsWindow::pageDocument(const QPrinter& printer) const {
+    auto document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(m_view->font());
+    WriteSteps(*document, m_steps, PageWidth(printer));
+    QTextFrameFormat page = document->rootFrame()->frameFormat();
+    page.setMargin(0);
+    document->rootFrame()->setFrameFormat(page);
+    document->setPageSize(printer.pageLayout().paintRect(QPageLayout::Inch).size() * 96.0);
+    return document;
+}
+
+void StepsWindow::printTo(QPrinter& printer) const {
+    pageDocument(printer)->print(&printer);
 }
 
 void StepsWindow::keyPressEvent(QKeyEvent* event) {
@@ -257,11 +304,11 @@ void StepsWindow::copyLatex() const {
 
 void StepsWindow::print() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(windowTitle());
+    setUpPage(printer);
     QPrintDialog dialog(&printer, this);
     dialog.setWindowTitle(QStringLiteral("Print Steps"));
     if (dialog.exec() == QDialog::Accepted) {
-        m_view->document()->print(&printer);
+        printTo(printer);
     }
 }
 

@@ -13,10 +13,12 @@
 #include <QString>
 #include <QTextBrowser>
 #include <QWidget>
+#include <memory>
 
 #include "steps/steps.h"
 
 class QMimeData;
+class QPrinter;
 class QPushButton;
 
 namespace velmora {
@@ -29,8 +31,9 @@ class StepsView final : public QTextBrowser {
 public:
     explicit StepsView(QWidget* parent = nullptr);
 
-    // Writes the steps into the view, scrolled to the top.
-    void setSteps(const SolveSteps& steps);
+    // Writes the steps into the view, scrolled to the top; returns the width
+    // the view needs to show the widest matrix row whole.
+    int setSteps(const SolveSteps& steps);
     [[nodiscard]] const QString& spokenText() const { return m_spokenText; }
 
 protected:
@@ -49,7 +52,8 @@ public:
     explicit StepsWindow(QWidget* parent = nullptr);
 
     // Shows these steps in place of the ones shown, scrolled to the top, and
-    // brings the window to the front.
+    // brings the window to the front. Opened, it is as wide as the widest
+    // matrix needs, within the screen.
     void show(const SolveSteps& steps);
     using QWidget::show;
 
@@ -57,8 +61,14 @@ public:
     [[nodiscard]] const QString& plainText() const { return m_plainText; }
     [[nodiscard]] const QString& latex() const { return m_latex; }
 
-    // The document printed to a PDF file; false when it cannot be written.
+    // The steps printed to a PDF file; false when it cannot be written.
     bool writePdf(const QString& fileName) const;
+    // The steps printed on the printer's pages, each section's matrices in a
+    // font small enough for their width.
+    void printTo(QPrinter& printer) const;
+    // Margins, and the page turned to landscape where upright it would be
+    // too narrow for the steps.
+    void setUpPage(QPrinter& printer) const;
 
     // The controls, for tests and tools.
     [[nodiscard]] StepsView* view() const { return m_view; }
@@ -75,6 +85,7 @@ protected:
 private:
     void copySteps() const;
     void copyLatex() const;
+    [[nodiscard]] std::unique_ptr<QTextDocument> pageDocument(const QPrinter& printer) const;
     void print();
     void saveAsPdf();
 
@@ -83,6 +94,7 @@ private:
     QPushButton* m_copyLatex = nullptr;
     QPushButton* m_print = nullptr;
     QPushButton* m_pdf = nullptr;
+    SolveSteps m_steps;
     QString m_plainText;
     QString m_latex;
 };
