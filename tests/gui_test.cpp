@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -24,6 +25,7 @@
 #include <vector>
 
 #include "app/qt/field_edit.h"
+#include "app/qt/picture.h"
 #include "app/qt/qt_form.h"
 #include "app/qt/twips.h"
 #include "form/design.h"
@@ -41,6 +43,21 @@ TEST_F(Gui, WindowHasTheDesignSizeFixedWithoutMaximiseButton) {
     EXPECT_EQ(form().size(), QSize(643, 482));
     EXPECT_EQ(form().minimumSize(), form().maximumSize());
     EXPECT_FALSE(form().windowFlags() & Qt::WindowMaximizeButtonHint);
+}
+
+TEST_F(Gui, TheBackgroundIsTheDrawingRenderedAtTheWindowsScale) {
+    // The pixels the build rendered, against the drawing rendered anew.
+    const QImage shown = form().background().toImage();
+    const QImage drawing =
+        RenderPicture(QStringLiteral(":/velmora/background.svg"), form().devicePixelRatioF());
+    ASSERT_EQ(shown.size(), drawing.size());
+    EXPECT_TRUE(shown == drawing);
+    // The build's rendering, shown at one device pixel a pixel.
+    EXPECT_TRUE(RenderedPicture() ==
+                RenderPicture(QStringLiteral(":/velmora/background.svg"), 1.0));
+    QImage green(drawing.size(), drawing.format());
+    green.fill(QColor(200, 250, 222));
+    EXPECT_FALSE(drawing == green);  // the drawing draws
 }
 
 TEST_F(Gui, ControlsStandAtTheirDesignPixels) {

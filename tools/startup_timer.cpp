@@ -62,7 +62,13 @@ int main(int argc, char* argv[]) {
         std::fputs("usage: velmora_startup_timer PROGRAM [ARGUMENTS...]\n", stderr);
         return 2;
     }
+    // A virtual X server busy taking down the last run's connections now
+    // and then turns a new one away; the clock has not started yet.
     Display* display = XOpenDisplay(nullptr);
+    for (int attempt = 0; display == nullptr && attempt < 50; ++attempt) {
+        (void)poll(nullptr, 0, 20);
+        display = XOpenDisplay(nullptr);
+    }
     if (display == nullptr) {
         std::fputs("velmora_startup_timer: cannot open the display\n", stderr);
         return 2;

@@ -76,6 +76,7 @@ public:
     [[nodiscard]] QLabel* label(int number) const;
     [[nodiscard]] LineEnds line(int number) const;  // twips
     [[nodiscard]] frmVLMain& logic() { return m_logic; }
+    [[nodiscard]] const QPixmap& background() const { return m_background; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

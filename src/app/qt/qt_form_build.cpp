@@ -6,23 +6,24 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFont>
+#include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
-#include <QSvgRenderer>
 #include <limits>
 
 #include "app/qt/accessible_views.h"
 #include "app/qt/app_identity.h"
 #include "app/qt/design_to_qt.h"
 #include "app/qt/field_edit.h"
+#include "app/qt/picture.h"
 #include "form/design.h"
 
-// The picture is compiled into this static library, where nothing would
-// otherwise reference it; registering it keeps it in the program.
+// The drawing and the icon are compiled into this static library, where
+// nothing would otherwise reference them; registering them keeps them in
+// the program.
 static void RegisterResources() {
     Q_INIT_RESOURCE(velmora);
 }
@@ -30,8 +31,6 @@ static void RegisterResources() {
 namespace velmora {
 
 namespace {
-
-constexpr QSize kPictureSize{800, 600};  // pixels, drawn unscaled from the origin
 
 // Once, from prepareApplication(), before any widget asks for a font.
 void InstallFontSubstitutes() {
@@ -66,18 +65,16 @@ void SetColour(QWidget* widget, QPalette::ColorRole role, QColor colour) {
     widget->setPalette(palette);
 }
 
-QPixmap RenderBackground(qreal pixelRatio) {
+// The picture that the build rendered, at one device pixel a pixel; at
+// another scale rendered here.
+QPixmap Background(qreal pixelRatio) {
     static const bool registered = (RegisterResources(), true);
     (void)registered;
-    QPixmap pixmap(kPictureSize * pixelRatio);
-    pixmap.setDevicePixelRatio(pixelRatio);
-    pixmap.fill(ToQColor(design::kPictureGreen));
-    QSvgRenderer renderer(QStringLiteral(":/velmora/background.svg"));
-    if (renderer.isValid()) {
-        QPainter painter(&pixmap);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(kPictureSize)));
+    if (pixelRatio == 1.0) {
+        return QPixmap::fromImage(RenderedPicture());
     }
-    return pixmap;
+    return QPixmap::fromImage(RenderPicture(QStringLiteral(":/velmora/background.svg"), pixelRatio),
+                              Qt::NoFormatConversion);
 }
 
 }  // namespace
@@ -102,7 +99,7 @@ QtForm::QtForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     setFont(ToQFont(design::kDefaultFont));
     // Message boxes and menus are windows of their own and keep the desktop's.
     setPalette(WindowPalette());
-    m_background = RenderBackground(devicePixelRatioF());
+    m_background = Background(devicePixelRatioF());
 
     buildFields();
     buildButtons();
