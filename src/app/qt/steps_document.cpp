@@ -8,18 +8,16 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
-#include <QTextObjectInterface>
 #include <algorithm>
 #include <array>
 #include <numeric>
 #include <vector>
 
+#include "app/qt/steps_objects.h"
+
 namespace velmora {
 
 namespace {
-
-enum ObjectType { kPivotObject = QTextFormat::UserObject + 1, kBarObject };
-constexpr int kObjectText = QTextFormat::UserProperty + 1;  // the pivot's number, or "|"
 
 // Lengths in pixels at 96 per inch, the unit of a text document's lengths,
 // which its layout scales to a printer's resolution.
@@ -42,57 +40,6 @@ QFont LayoutFont(const QTextDocument* document, const QTextFormat& format) {
     const QFont font = format.toCharFormat().font();
     return device == nullptr ? font : QFont(font, device);
 }
-
-// Draws the inline objects: the pivot's number bold in a frame, standing on
-// the line's baseline like the other numbers, and the bar, as tall as a
-// matrix row so that the bars of a matrix's rows join into one rule. The
-// pivot is as tall as the font's ascent, so that its line stands like every
-// other; its frame reaches out into the row's room above and below.
-class StepsObjects final : public QObject, public QTextObjectInterface {
-    Q_OBJECT
-    Q_INTERFACES(QTextObjectInterface)
-
-public:
-    using QObject::QObject;
-
-    QSizeF intrinsicSize(QTextDocument* document, int /*position*/,
-                         const QTextFormat& format) override {
-        const QFontMetricsF metrics(LayoutFont(document, format));
-        const qreal frame = (kPadding + kRule) * DeviceScale(document);
-        if (format.objectType() == kBarObject) {
-            return {kBarRoom * DeviceScale(document), metrics.height() * kRowHeight};
-        }
-        return {metrics.horizontalAdvance(format.stringProperty(kObjectText)) + 2 * frame,
-                metrics.ascent()};
-    }
-
-    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document,
-                    int /*position*/, const QTextFormat& format) override {
-        const qreal scale = DeviceScale(document);
-        const QColor ink = format.toCharFormat().foreground().color();
-        painter->save();
-        if (format.objectType() == kBarObject) {
-            painter->fillRect(QRectF(rect.center().x() - kRule * scale / 2, rect.top(),
-                                     kRule * scale, rect.height()),
-                              ink);
-        } else {
-            const qreal frame = (kPadding + kRule) * scale;
-            const qreal half = kRule * scale / 2;
-            // Laid out as the document lays out its text, for the same
-            // device, so that the number has the size of its neighbours.
-            QTextLayout number(format.stringProperty(kObjectText), format.toCharFormat().font(),
-                               document->documentLayout()->paintDevice());
-            number.beginLayout();
-            const QTextLine line = number.createLine();
-            number.endLayout();
-            const QRectF box = rect.adjusted(0, -frame, 0, line.descent() + frame);
-            painter->setPen(QPen(ink, kRule * scale));
-            painter->drawRect(box.adjusted(half, half, -half, -half));
-            number.draw(painter, QPointF(rect.left() + frame, rect.bottom() - line.ascent()));
-        }
-        painter->restore();
-    }
-};
 
 // A document's writer: its formats, and the tab stops of the section being
 // written.
@@ -182,9 +129,9 @@ public:
     }
 
     [[nodiscard]] qreal widest() const { return m_widest; }
-    const QTextCharFormat& plain() const { return m_plain; }
-    const QTextCharFormat& bold() const { return m_bold; }
-    const QTextCharFormat& title() const { return m_title; }
+    [[nodiscard]] const QTextCharFormat& plain() const { return m_plain; }
+    [[nodiscard]] const QTextCharFormat& bold() const { return m_bold; }
+    [[nodiscard]] const QTextCharFormat& title() const { return m_title; }
 
 private:
     // The cells' formats in the document's font times `scale`, and the
@@ -265,6 +212,44 @@ private:
 
 }  // namespace
 
+QSizeF StepsObjects::intrinsicSize(QTextDocument* document, int /*position*/,
+                                   const QTextFormat& format) {
+    const QFontMetricsF metrics(LayoutFont(document, format));
+    const qreal frame = (kPadding + kRule) * DeviceScale(document);
+    if (format.objectType() == kBarObject) {
+        return {kBarRoom * DeviceScale(document), metrics.height() * kRowHeight};
+    }
+    return {metrics.horizontalAdvance(format.stringProperty(kObjectText)) + 2 * frame,
+            metrics.ascent()};
+}
+
+void StepsObjects::drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document,
+                              int /*position*/, const QTextFormat& format) {
+    const qreal scale = DeviceScale(document);
+    const QColor ink = format.toCharFormat().foreground().color();
+    painter->save();
+    if (format.objectType() == kBarObject) {
+        painter->fillRect(
+            QRectF(rect.center().x() - kRule * scale / 2, rect.top(), kRule * scale, rect.height()),
+            ink);
+    } else {
+        const qreal frame = (kPadding + kRule) * scale;
+        const qreal half = kRule * scale / 2;
+        // Laid out as the document lays out its text, for the same device,
+        // so that the number has the size of its neighbours.
+        QTextLayout number(format.stringProperty(kObjectText), format.toCharFormat().font(),
+                           document->documentLayout()->paintDevice());
+        number.beginLayout();
+        const QTextLine line = number.createLine();
+        number.endLayout();
+        const QRectF box = rect.adjusted(0, -frame, 0, line.descent() + frame);
+        painter->setPen(QPen(ink, kRule * scale));
+        painter->drawRect(box.adjusted(half, half, -half, -half));
+        number.draw(painter, QPointF(rect.left() + frame, rect.bottom() - line.ascent()));
+    }
+    painter->restore();
+}
+
 qreal WriteSteps(QTextDocument& document, const SolveSteps& steps, qreal fitWidth) {
     document.clear();
     // One edit: a view of the document lays it out once, at the end.
@@ -330,5 +315,3 @@ QString SelectedStepsText(const QTextCursor& selection) {
 }
 
 }  // namespace velmora
-
-#include "steps_document.moc"

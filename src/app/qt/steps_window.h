@@ -62,7 +62,7 @@ public:
     [[nodiscard]] const QString& latex() const { return m_latex; }
 
     // The steps printed to a PDF file; false when it cannot be written.
-    bool writePdf(const QString& fileName) const;
+    [[nodiscard]] bool writePdf(const QString& fileName) const;
     // The steps printed on the printer's pages, each section's matrices in a
     // font small enough for their width.
     void printTo(QPrinter& printer) const;
