@@ -172,7 +172,7 @@ void frmVLMain::cmdSolve_Click() {
     // Every result field is written once: what the Solve gives, and the
     // reset state wherever it gives nothing.
     SolveResults results = Solve(Input());
-    const std::optional<CellProblem> problem = std::move(results.problem);
+    const std::optional<CellProblem> problem = results.problem;
     results.problem.reset();
     m_results = std::move(results);
     m_outOfDate = m_gridOutOfDate = false;
@@ -254,7 +254,12 @@ void frmVLMain::ShowResults() {
             // The general solution's component, or nothing where there is
             // none; either way with the answer's line.
             const std::string& text = answer[static_cast<std::size_t>(r - 1)];
-            ShowText(txtSol(r), text, text.empty() ? answerLine : text + "\n" + answerLine);
+            std::string note = text;
+            if (!text.empty()) {
+                note += '\n';
+            }
+            note += answerLine;
+            ShowText(txtSol(r), text, note);
         } else {
             show(txtSol(r), held.solution ? &(*held.solution)(r) : nullptr);
         }
