@@ -24,10 +24,49 @@ stage() {
 stage "dev build and tests" cmake --workflow --preset dev
 stage "asan build and tests" cmake --workflow --preset asan
 stage "style: clang-format and clang-tidy" tools/lint.sh
-stage "install rules and the Debian package" tools/check-install.sh
-stage "fuzzing the number readers and writers and the whole Solve" \
+# Runs stages side by side, each given as HEADING COMMAND... and ended by
+# "--", and prints each one's output and time once all have ended. For
+# stages that leave a core idle part of their time.
+side_by_side() {
+    local logs
+    logs="$(mktemp -d)"
+    local headings=() count=0
+    while [ $# -gt 0 ]; do
+        headings+=("$1")
+        shift
+        local command=()
+        while [ $# -gt 0 ] && [ "$1" != "--" ]; do
+            command+=("$1")
+            shift
+        done
+        [ $# -eq 0 ] || shift
+        (
+            start=$SECONDS
+            status=0
+            "${command[@]}" >"$logs/$count.log" 2>&1 || status=$?
+            echo "$((SECONDS - start)) $status" >"$logs/$count.end"
+        ) &
+        count=$((count + 1))
+    done
+    wait
+    local failed=0 i seconds status
+    for ((i = 0; i < count; ++i)); do
+        echo "== ${headings[$i]}"
+        cat "$logs/$i.log"
+        read -r seconds status <"$logs/$i.end"
+        times+=("$(printf '%5d s  %s' "$seconds" "${headings[$i]}")")
+        echo "${times[-1]}"
+        [ "$status" -eq 0 ] || failed=1
+    done
+    rm -rf "$logs"
+    [ "$failed" -eq 0 ]
+}
+
+side_by_side "install rules and the Debian package" tools/check-install.sh -- \
+    "fuzzing the number readers and writers and the whole Solve" \
     tools/fuzz.sh "${VELMORA_FUZZ_SECONDS:-10}"
 
 echo "== time taken"
 printf '%s\n' "${times[@]}"
+printf '%5d s  %s\n' "$SECONDS" "in all (the last two side by side)"
 echo "All tests passed."
