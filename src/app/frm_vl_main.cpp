@@ -154,15 +154,19 @@ void frmVLMain::ResetOutputs() {
     m_form.stepsChanged(false);
 }
 
+bool frmVLMain::StepsAvailable() const {
+    return m_results.a && m_results.y;
+}
+
 std::optional<SolveSteps> frmVLMain::Steps() const {
-    if (!m_results.a || !m_results.y) {
+    if (!StepsAvailable()) {
         return std::nullopt;
     }
     return StepsOf(*m_results.a, *m_results.y);
 }
 
 void frmVLMain::cmdSteps_Click() {
-    if (m_results.a && m_results.y) {
+    if (StepsAvailable()) {
         m_form.showSteps();
     }
 }
@@ -177,7 +181,7 @@ void frmVLMain::cmdSolve_Click() {
     m_results = std::move(results);
     m_outOfDate = m_gridOutOfDate = false;
     ShowResults();
-    m_form.stepsChanged(m_results.a && m_results.y);
+    m_form.stepsChanged(StepsAvailable());
     if (problem) {
         Report(*problem);
     } else if (m_results.answer) {
@@ -290,7 +294,7 @@ void frmVLMain::ShowResult(FieldId id, const ShownNumber& shown, bool outOfDate)
         m_form.setText(id, fraction);
         note.note = fraction != precise ? precise : "";
         note.fallback = shown.decimal;
-        note.fallbackExact = ReadExactStrict(shown.decimal).value == shown.value;
+        note.fallbackExact = shown.decimalExact;
         m_form.setNote(id, note);
         return;
     }

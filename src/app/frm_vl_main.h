@@ -35,6 +35,8 @@ public:
     // "Show Steps": the Steps window for the last Solve that read A and y.
     void cmdSteps_Click();
     [[nodiscard]] std::optional<SolveSteps> Steps() const;
+    // Whether the last Solve read A and y, so that its steps can be shown.
+    [[nodiscard]] bool StepsAvailable() const;
     void optMat_Click(int index);
     // The "Fractions" box: the results show as reduced fractions while it is
     // checked, as decimals otherwise. Nothing is computed again.

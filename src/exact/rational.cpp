@@ -180,31 +180,41 @@ RoundedText RoundedNumberText(const Rational& x) {
             s.exact};
 }
 
-std::string ThreeDecimals(const Rational& x) {
+namespace {
+
+// The pattern "###.000", and whether it is x itself.
+RoundedText RoundedThreeDecimals(const Rational& x) {
     const mpq_class& q = MpqOf(x);
     bool exact = false;
     const mpz_class thousandths = RoundedQuotient(abs(q.get_num()) * 1000, q.get_den(), exact);
     if (thousandths == 0) {
-        return ".000";
+        return {".000", exact};
     }
     const mpz_class whole = thousandths / 1000;
     std::string decimals = mpz_class(thousandths % 1000).get_str(10);
     decimals.insert(0, 3 - decimals.size(), '0');
     // "###" writes no zero before the point.
-    return (x.sign() < 0 ? "-" : "") + (whole == 0 ? std::string() : whole.get_str(10)) + "." +
-           decimals;
+    return {(x.sign() < 0 ? "-" : "") + (whole == 0 ? std::string() : whole.get_str(10)) + "." +
+                decimals,
+            exact};
+}
+
+}  // namespace
+
+std::string ThreeDecimals(const Rational& x) {
+    return RoundedThreeDecimals(x).text;
 }
 
 ShownNumber ShownAsNumber(Rational value) {
     RoundedText number = RoundedNumberText(value);
-    std::string decimal = number.text;
-    return {std::move(value), std::move(number), std::move(decimal)};
+    RoundedText decimal = number;
+    return {std::move(value), std::move(number), std::move(decimal.text), decimal.exact};
 }
 
 ShownNumber ShownInThreeDecimals(Rational value) {
     RoundedText number = RoundedNumberText(value);
-    std::string decimal = ThreeDecimals(value);
-    return {std::move(value), std::move(number), std::move(decimal)};
+    RoundedText decimal = RoundedThreeDecimals(value);
+    return {std::move(value), std::move(number), std::move(decimal.text), decimal.exact};
 }
 
 std::string FractionText(const Rational& x) {

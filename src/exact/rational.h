@@ -90,6 +90,7 @@ struct ShownNumber {
     Rational value;
     RoundedText number;
     std::string decimal;
+    bool decimalExact = false;  // the decimal is the value itself
 };
 [[nodiscard]] ShownNumber ShownAsNumber(Rational value);
 [[nodiscard]] ShownNumber ShownInThreeDecimals(Rational value);
