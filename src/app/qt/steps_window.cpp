@@ -52,9 +52,9 @@ QPalette StepsPalette() {
 }
 
 // The view as a screen reader reads it: read-only text, the steps' spoken
-// text, in lines. The view shows its tables cell by cell; this text reads
-// each matrix row as one line and names each step's pivot. Its caret is its
-// own: the view has no caret of its own to follow.
+// text, in lines. The view's own text holds tab stops, a framed pivot and the
+// bar as drawn objects; this text reads each matrix row as one line and names
+// each step's pivot. Its caret is its own: the view has no caret to follow.
 class SpokenStepsView final : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit SpokenStepsView(StepsView* view)
