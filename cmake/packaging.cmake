@@ -20,8 +20,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # The libraries are found by dpkg-shlibdeps; the fonts the window asks for by
-# name are not, so they are named here and added to what it finds.
+# name are not, nor Qt's SVG image plugin (in libqt6svg6), which renders the
+# background at a scale other than the build's, so they are named here and
+# added to what it finds.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, libqt6svg6")
 
 include(CPack)

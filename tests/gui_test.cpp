@@ -148,7 +148,14 @@ TEST_F(Gui, WorkingFieldsAreTextsWithoutControls) {
         EXPECT_EQ(edit(txtDetRow(i)), nullptr);
         EXPECT_EQ(edit(txtDetCol(i)), nullptr);
     }
-    // Three grids, the vector, the solution, the dimension and the determinant.
+    // Three grids, the vector, the solution, the dimension and the determinant,
+    // once each member has been asked for (a member gets its control then,
+    // or when it is first shown or written).
+    for (const design::FieldDesign& entry : design::kFields) {
+        for (const int k : design::Members(entry.field)) {
+            (void)edit({entry.field, k});
+        }
+    }
     EXPECT_EQ(form().findChildren<FieldEdit*>().size(), 3 * 36 + 2 * 6 + 2);
     form().setText(txtDetRow(3), "-0.5");
     form().setText(txtDetCol(6), "1E+300");
@@ -715,14 +722,21 @@ TEST_F(Gui, MembersOutsideTheArraysDoNotExist) {
 }
 
 // Task switchers match the window to its menu entry by the desktop file name
-// and show its icon: the installed drawing, rendered (so the SVG icon engine
-// is there), with the window's mint field inside its edge and a black bracket.
+// and show its icon: the installed drawing as the build rendered it, at each
+// size the same as rendered anew, with the window's mint field inside its
+// edge and a black bracket.
 TEST_F(Gui, WindowCarriesTheApplicationsIconAndDesktopEntry) {
     EXPECT_EQ(QGuiApplication::desktopFileName().toStdString(), "org.example.Velmora");
     const QIcon icon = form().windowIcon();
     ASSERT_FALSE(icon.isNull());
+    for (const int size : kIconSizes) {
+        SCOPED_TRACE(size);
+        const QImage shown = icon.pixmap(QSize(size, size), 1.0).toImage();
+        const QImage drawing = RenderIcon(QStringLiteral(":/velmora/icon.svg"), size);
+        ASSERT_EQ(shown.size(), drawing.size());
+        EXPECT_TRUE(shown.convertToFormat(drawing.format()) == drawing);
+    }
     const QImage small = icon.pixmap(QSize(16, 16), 1.0).toImage();
-    ASSERT_EQ(small.size(), QSize(16, 16));
     const design::Rgb mint = design::kPictureGreen;
     EXPECT_EQ(small.pixelColor(8, 1), QColor(mint.red, mint.green, mint.blue));
     EXPECT_EQ(small.pixelColor(2, 8), QColor(Qt::black));

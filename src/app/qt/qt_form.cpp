@@ -16,8 +16,15 @@
 
 namespace velmora {
 
-FieldEdit* QtForm::field(FieldId id) const {
+FieldEdit* QtForm::builtField(FieldId id) const {
     return m_fields[static_cast<std::size_t>(id.field)][design::MemberSlot(id)];
+}
+
+FieldEdit* QtForm::field(FieldId id) {
+    if (FieldEdit* edit = builtField(id)) {
+        return edit;
+    }
+    return design::Of(id.field).visible ? buildField(id) : nullptr;
 }
 
 std::string& QtForm::workingText(FieldId id) {
@@ -46,7 +53,10 @@ std::string QtForm::text(FieldId id) const {
     if (const std::string* working = workingField(id)) {
         return *working;
     }
-    return field(id)->text().toStdString();
+    if (const FieldEdit* edit = builtField(id)) {
+        return edit->text().toStdString();
+    }
+    return design::InitialText(id);  // what its control will start with
 }
 
 void QtForm::setText(FieldId id, std::string_view text) {
@@ -59,8 +69,12 @@ void QtForm::setText(FieldId id, std::string_view text) {
     edit->setCursorPosition(0);  // a field shows its beginning, never its tail
 }
 
-// A working field has nothing to show, move, select or focus.
+// A working field has nothing to show, move, select or focus. A member
+// without a control is hidden already.
 void QtForm::setVisible(FieldId id, bool visible) {
+    if (!visible && builtField(id) == nullptr) {
+        return;
+    }
     if (FieldEdit* edit = field(id)) {
         edit->setVisible(visible);
     }

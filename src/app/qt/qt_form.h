@@ -66,7 +66,9 @@ public:
     // not have throws std::out_of_range, as every Form operation on one does.
     // The never-shown working fields (txtDetRow, txtDetCol) are texts
     // only, reached through the Form operations: no control (nullptr).
-    [[nodiscard]] FieldEdit* field(FieldId id) const;
+    // A member of an array gets its control when it is first shown, written
+    // or asked for (see buildField), so asking makes it.
+    [[nodiscard]] FieldEdit* field(FieldId id);
     [[nodiscard]] QPushButton* solveButton() const { return m_solve; }
     [[nodiscard]] QPushButton* stepsButton() const { return m_steps; }
     // The Steps window, once it has been opened; nullptr before.
@@ -100,11 +102,15 @@ private:
     void addMenuEntries(FieldId id, QMenu* menu) override;
     [[nodiscard]] FieldNote inputNote(FieldId id) const override;
 
+    // The control of a field, if it has been made; nullptr otherwise.
+    [[nodiscard]] FieldEdit* builtField(FieldId id) const;
     // The text of a never-shown working field; nullptr for any other field.
     [[nodiscard]] const std::string* workingField(FieldId id) const;
     [[nodiscard]] std::string& workingText(FieldId id);
 
     void buildFields();
+    FieldEdit* buildField(FieldId id);
+    [[nodiscard]] QWidget* tabStopControl(const design::TabStop& stop) const;
     QPushButton* buildPushButton(const design::ButtonDesign& entry);
     void buildButtons();
     void buildLabels();

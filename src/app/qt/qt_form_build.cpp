@@ -12,7 +12,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleFactory>
+#include <algorithm>
 #include <limits>
+#include <vector>
 
 #include "app/qt/accessible_views.h"
 #include "app/qt/app_identity.h"
@@ -121,46 +123,68 @@ QtForm::~QtForm() {
 }
 
 void QtForm::buildFields() {
-    // What every member of an array shares is made once; what a new field
-    // already has (the window's font, an empty text) is not set again, as
-    // each change lays its text out anew.
+    // The single fields now; the array members when the window first needs
+    // them (field()). Most of them are hidden at most dimensions, and each
+    // control costs as much to make as the rest of the window.
     for (const design::FieldDesign& entry : design::kFields) {
-        const QFont font = ToQFont(entry.font);
-        const bool ownFont = font != this->font();
-        QPalette colours = palette();
-        colours.setColor(QPalette::Base,
-                         entry.background ? ToQColor(*entry.background) : Qt::white);
-        colours.setColor(QPalette::Text, Qt::black);
-        if (!entry.visible) {
-            // Working storage, never shown: plain texts, no widgets, so that
-            // nothing of it reaches the screen, the focus chain or a screen
-            // reader.
-            for (const int k : design::Members(entry.field)) {
-                workingText({entry.field, k}) = design::InitialText({entry.field, k});
-            }
-            continue;
-        }
         for (const int k : design::Members(entry.field)) {
             const FieldId id{entry.field, k};
-            auto* edit = new FieldEdit(id, *this, this);
-            m_fields[static_cast<std::size_t>(id.field)][static_cast<std::size_t>(k)] = edit;
-            edit->setGeometry(ToPixels(design::DesignRect(id)));
-            if (ownFont) {
-                edit->setFont(font);
+            if (!entry.visible) {
+                // Working storage, never shown: plain texts, no widgets, so that
+                // nothing of it reaches the screen, the focus chain or a screen
+                // reader.
+                workingText(id) = design::InitialText(id);
+            } else if (entry.shape == design::Shape::single) {
+                (void)buildField(id);
             }
-            edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            edit->setMaxLength(std::numeric_limits<int>::max());
-            edit->setReadOnly(entry.readOnly);
-            edit->setPalette(colours);
-            if (const std::string text = design::InitialText(id); !text.empty()) {
-                edit->setText(ToQString(text));
-            }
-            edit->setAccessibleName(ToQString(design::AccessibleName(id)));
-            connect(edit, &FieldEdit::gotFocus, this, &QtForm::onGotFocus);
-            connect(edit, &FieldEdit::lostFocus, this, &QtForm::onLostFocus);
-            connect(edit, &FieldEdit::textEdited, this, [this, id] { onTextEdited(id); });
         }
     }
+}
+
+FieldEdit* QtForm::buildField(FieldId id) {
+    const design::FieldDesign& entry = design::Of(id.field);
+    auto* edit = new FieldEdit(id, *this, this);
+    m_fields[static_cast<std::size_t>(id.field)][design::MemberSlot(id)] = edit;
+    // What a new field already has (the window's font, an empty text) is not
+    // set again, as each change lays its text out anew.
+    if (const QFont font = ToQFont(entry.font); font != this->font()) {
+        edit->setFont(font);
+    }
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, entry.background ? ToQColor(*entry.background) : Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    edit->setPalette(colours);
+    edit->setGeometry(ToPixels(design::DesignRect(id)));
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setReadOnly(entry.readOnly);
+    if (const std::string text = design::InitialText(id); !text.empty()) {
+        edit->setText(ToQString(text));
+    }
+    edit->setAccessibleName(ToQString(design::AccessibleName(id)));
+    connect(edit, &FieldEdit::gotFocus, this, &QtForm::onGotFocus);
+    connect(edit, &FieldEdit::lostFocus, this, &QtForm::onLostFocus);
+    connect(edit, &FieldEdit::textEdited, this, [this, id] { onTextEdited(id); });
+
+    if (entry.shape != design::Shape::single) {
+        // Hidden until the layout shows it; under the buttons and captions,
+        // as every field is; in the focus chain after the control before it.
+        edit->hide();
+        if (m_solve != nullptr) {
+            edit->stackUnder(m_solve);
+        }
+        const std::vector<design::TabStop> order = design::TabOrder();
+        auto at = std::find_if(order.begin(), order.end(), [id](const design::TabStop& stop) {
+            return stop.kind == design::TabStop::Kind::field && stop.field == id;
+        });
+        while (at != order.begin()) {
+            if (QWidget* before = tabStopControl(*--at)) {
+                QWidget::setTabOrder(before, edit);
+                break;
+            }
+        }
+    }
+    return edit;
 }
 
 QPushButton* QtForm::buildPushButton(const design::ButtonDesign& entry) {
@@ -231,29 +255,31 @@ void QtForm::buildLabels() {
 void QtForm::buildTabOrder() {
     QWidget* previous = nullptr;
     for (const design::TabStop& stop : design::TabOrder()) {
-        QWidget* current = nullptr;
-        switch (stop.kind) {
-            case design::TabStop::Kind::field:
-                current = field(stop.field);
-                break;
-            case design::TabStop::Kind::solveButton:
-                current = m_solve;
-                break;
-            case design::TabStop::Kind::stepsButton:
-                current = m_steps;
-                break;
-            case design::TabStop::Kind::option:
-                current = option(stop.option);
-                break;
-            case design::TabStop::Kind::fractionsBox:
-                current = m_fractions;
-                break;
+        QWidget* current = tabStopControl(stop);
+        if (current == nullptr) {
+            continue;  // a member not made yet takes its place when it is
         }
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, current);
         }
         previous = current;
     }
+}
+
+QWidget* QtForm::tabStopControl(const design::TabStop& stop) const {
+    switch (stop.kind) {
+        case design::TabStop::Kind::field:
+            return builtField(stop.field);
+        case design::TabStop::Kind::solveButton:
+            return m_solve;
+        case design::TabStop::Kind::stepsButton:
+            return m_steps;
+        case design::TabStop::Kind::option:
+            return option(stop.option);
+        case design::TabStop::Kind::fractionsBox:
+            return m_fractions;
+    }
+    return nullptr;
 }
 
 }  // namespace velmora
