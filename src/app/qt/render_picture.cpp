@@ -43,6 +43,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     std::vector<QImage> icons;
+    icons.reserve(velmora::kIconSizes.size());
     for (const int size : velmora::kIconSizes) {
         icons.push_back(velmora::RenderIcon(QString::fromLocal8Bit(argv[2]), size));
     }
