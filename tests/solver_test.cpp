@@ -106,9 +106,11 @@ TEST_P(SolveExamples, ShowsDeterminantInverseAndSolution) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Solver, SolveExamples,
-    ::testing::Values(
+// The cases of each suite are a table read by ValuesIn: the variadic
+// Values(...) would instantiate a copy of every case, which costs the build
+// seconds.
+const std::vector<SolveCase>& SolveExamplesTable() {
+    static const std::vector<SolveCase> table{
         SolveCase{"TwoByTwo",
                   {{"2", "1"}, {"1", "3"}},
                   {"3", "5"},
@@ -251,8 +253,14 @@ INSTANTIATE_TEST_SUITE_P(
                   {"1E308", "1"},
                   "0.5",
                   {"2.000", ".000", ".000", "1.000"},
-                  {"2E+308", "1"}}),
-    [](const ::testing::TestParamInfo<SolveCase>& row) { return std::string(row.param.name); });
+                  {"2E+308", "1"}}};
+    return table;
+}
+
+INSTANTIATE_TEST_SUITE_P(Solver, SolveExamples, ::testing::ValuesIn(SolveExamplesTable()),
+                         [](const ::testing::TestParamInfo<SolveCase>& row) {
+                             return std::string(row.param.name);
+                         });
 
 // --- Zero determinant ------------------------------------------------------
 
@@ -306,9 +314,8 @@ TEST_P(SingularMatrices, AnswerTheSystem) {
     EXPECT_EQ(Grid(form, txtIM, n), Identity(n));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Solver, SingularMatrices,
-    ::testing::Values(
+const std::vector<SingularCase>& SingularMatricesTable() {
+    static const std::vector<SingularCase> table{
         SingularCase{"ProportionalRows",
                      {{"1", "2"}, {"2", "4"}},
                      {"1", "2"},
@@ -374,8 +381,14 @@ INSTANTIATE_TEST_SUITE_P(
                      {"1/3", "1", "2"},
                      "No solution: row 1 - 2\u00B7row 2 + row 3 gives 0 = 1/3.",
                      {"", "", ""},
-                     2}),
-    [](const ::testing::TestParamInfo<SingularCase>& row) { return std::string(row.param.name); });
+                     2}};
+    return table;
+}
+
+INSTANTIATE_TEST_SUITE_P(Solver, SingularMatrices, ::testing::ValuesIn(SingularMatricesTable()),
+                         [](const ::testing::TestParamInfo<SingularCase>& row) {
+                             return std::string(row.param.name);
+                         });
 
 // --- Refused coefficients ---------------------------------------------------
 
@@ -420,9 +433,8 @@ TEST_P(RefusedCoefficients, ReportFirstInReadingOrderAfterTheReset) {
     EXPECT_EQ(Text(form, txtDeterminant), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Solver, RefusedCoefficients,
-    ::testing::Values(
+const std::vector<RefusedCase>& RefusedCoefficientsTable() {
+    static const std::vector<RefusedCase> table{
         RefusedCase{"Empty", {{33, ""}}, 3, 3}, RefusedCase{"Letters", {{22, "abc"}}, 2, 2},
         RefusedCase{"Comma", {{12, "1,5"}}, 1, 2},
         RefusedCase{"BeyondRange", {{31, "1E400"}}, 3, 1, " is out of range"},
@@ -433,8 +445,15 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"RowByRow", {{21, "x"}, {13, "y"}}, 1, 3},
         RefusedCase{"ZeroDenominator", {{12, "1/0"}}, 1, 2, " divides by zero"},
         RefusedCase{"BlankZeroDenominator", {{22, "-2.5 / 0.0"}}, 2, 2, " divides by zero"},
-        RefusedCase{"HalfAFraction", {{23, "1/"}}, 2, 3}),
-    [](const ::testing::TestParamInfo<RefusedCase>& row) { return std::string(row.param.name); });
+        RefusedCase{"HalfAFraction", {{23, "1/"}}, 2, 3}};
+    return table;
+}
+
+INSTANTIATE_TEST_SUITE_P(Solver, RefusedCoefficients,
+                         ::testing::ValuesIn(RefusedCoefficientsTable()),
+                         [](const ::testing::TestParamInfo<RefusedCase>& row) {
+                             return std::string(row.param.name);
+                         });
 
 // --- A right-hand side beyond the double range -----------------------------
 
