@@ -108,7 +108,9 @@ TEST_P(SolveExamples, ShowsDeterminantInverseAndSolution) {
 
 // The cases of each suite are a table read by ValuesIn: the variadic
 // Values(...) would instantiate a copy of every case, which costs the build
-// seconds.
+// seconds. Each case is named by its name.
+constexpr auto CaseName = [](const auto& row) { return std::string(row.param.name); };
+
 const std::vector<SolveCase>& SolveExamplesTable() {
     static const std::vector<SolveCase> table{
         SolveCase{"TwoByTwo",
@@ -258,9 +260,7 @@ const std::vector<SolveCase>& SolveExamplesTable() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Solver, SolveExamples, ::testing::ValuesIn(SolveExamplesTable()),
-                         [](const ::testing::TestParamInfo<SolveCase>& row) {
-                             return std::string(row.param.name);
-                         });
+                         CaseName);
 
 // --- Zero determinant ------------------------------------------------------
 
@@ -386,9 +386,7 @@ const std::vector<SingularCase>& SingularMatricesTable() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Solver, SingularMatrices, ::testing::ValuesIn(SingularMatricesTable()),
-                         [](const ::testing::TestParamInfo<SingularCase>& row) {
-                             return std::string(row.param.name);
-                         });
+                         CaseName);
 
 // --- Refused coefficients ---------------------------------------------------
 
@@ -450,10 +448,7 @@ const std::vector<RefusedCase>& RefusedCoefficientsTable() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Solver, RefusedCoefficients,
-                         ::testing::ValuesIn(RefusedCoefficientsTable()),
-                         [](const ::testing::TestParamInfo<RefusedCase>& row) {
-                             return std::string(row.param.name);
-                         });
+                         ::testing::ValuesIn(RefusedCoefficientsTable()), CaseName);
 
 // --- A right-hand side beyond the double range -----------------------------
 
