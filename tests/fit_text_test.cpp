@@ -112,7 +112,7 @@ int LastPlace(const std::string& shown) {
     const std::size_t point = mantissa.find('.');
     const int decimals =
         point == std::string::npos ? 0 : static_cast<int>(mantissa.size() - point - 1);
-    const int exponent = e == std::string::npos ? 0 : std::atoi(shown.c_str() + e + 1);
+    const int exponent = e == std::string::npos ? 0 : std::stoi(shown.substr(e + 1));
     return exponent - decimals;
 }
 

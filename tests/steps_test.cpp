@@ -72,7 +72,7 @@ std::vector<ParsedSection> Parse(const std::string& text) {
         start = end == std::string::npos ? text.size() : end + 2;
         if (lines[0] == "Solution" || lines[0] == "Inverse" || lines[0] == "Determinant") {
             sections.push_back({lines[0], lines[1], {{"", Cells(lines, 2)}}, "", {}});
-        } else if (lines[0].rfind('R', 0) == 0) {
+        } else if (lines[0].starts_with('R')) {
             sections.back().steps.push_back({lines[0], Cells(lines, 1)});
         } else {
             sections.back().closing = lines[0];

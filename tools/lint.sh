@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The style the sources follow: clang-format (.clang-format) on every C++
-# file, and clang-tidy (.clang-tidy) on every source file with the dev build's
-# compile commands. Any finding fails the run. Run after the dev build.
+# file, and clang-tidy 22 (.clang-tidy) on every source file with the dev
+# build's compile commands. Any finding fails the run. Run after the dev build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,5 +27,5 @@ sed -E 's/ -Winvalid-pch -include [^ ]*cmake_pch\.hxx//g' build/dev/compile_comm
     >"$commands/compile_commands.json"
 # With pipefail, a finding (xargs' status 123) fails the run.
 printf '%s\n' "${units[@]}" |
-    xargs -P"$(nproc)" -n1 clang-tidy -p "$commands" --quiet --warnings-as-errors='*' 2>&1 |
+    xargs -P"$(nproc)" -n1 clang-tidy-22 -p "$commands" --quiet --warnings-as-errors='*' 2>&1 |
     { grep -v 'warnings generated\.$' || true; }

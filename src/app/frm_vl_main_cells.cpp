@@ -5,6 +5,7 @@
 #include "app/frm_vl_main.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "blocktext/block_text.h"
@@ -50,7 +51,7 @@ bool frmVLMain::PasteBlock(FieldId id, std::string_view text) {
     }
     for (int i = 0; i < rows; ++i) {
         const std::vector<std::string>& cells = (*block)[static_cast<std::size_t>(i)];
-        for (int j = 0; j < static_cast<int>(cells.size()); ++j) {
+        for (int j = 0; std::cmp_less(j, cells.size()); ++j) {
             const int row = top + i;
             const FieldId cell =
                 intoVector || (augmented && j == n) ? txtY(row) : txtMat(10 * row + left + j);

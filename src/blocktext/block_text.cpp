@@ -78,7 +78,7 @@ std::vector<std::string> SplitAtCommasOrBlanks(std::string_view row) {
 // one comma is far more often one number with a decimal comma ("1,5") than
 // a row of two cells.
 bool CommasSeparate(const std::vector<std::string_view>& lines) {
-    return std::any_of(lines.begin(), lines.end(), [](std::string_view line) {
+    return std::ranges::any_of(lines, [](std::string_view line) {
         return std::count(line.begin(), line.end(), ',') >= 2;
     });
 }

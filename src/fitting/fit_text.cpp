@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "numtext/numtext.h"
 
@@ -44,7 +45,7 @@ std::optional<DecimalDigits> ReadDecimal(std::string_view text) {
 // from zero, as every number text of the window is rounded.
 DecimalDigits RoundAt(const DecimalDigits& x, std::int64_t place) {
     const std::int64_t keep = x.lead - place + 1;  // digits that stay
-    if (keep >= static_cast<std::int64_t>(x.digits.size())) {
+    if (std::cmp_greater_equal(keep, x.digits.size())) {
         return x;
     }
     if (keep < 0 || (keep == 0 && x.digits[0] < '5')) {

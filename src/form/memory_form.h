@@ -34,7 +34,9 @@ public:
     struct Message {
         std::string prompt;
         std::string title;
-        std::string details{};  // the informative text
+        // The informative text. The braces let a message be written as
+        // {prompt, title} without GCC's missing-initializer warning.
+        std::string details{};  // NOLINT(readability-redundant-member-init)
 
         friend bool operator==(const Message&, const Message&) = default;
     };

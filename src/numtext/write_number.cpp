@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace velmora {
 
@@ -53,7 +54,7 @@ std::string DecimalText(const DecimalDigits& x, DecimalForm form) {
         return "0";
     }
     if (form == DecimalForm::general) {
-        const bool plain = x.lead >= -4 && x.lead < static_cast<std::int64_t>(kNumberTextDigits);
+        const bool plain = x.lead >= -4 && std::cmp_less(x.lead, kNumberTextDigits);
         form = plain ? DecimalForm::plain : DecimalForm::exponent;
     }
     std::string text = x.negative ? "-" : "";

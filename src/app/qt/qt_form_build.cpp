@@ -174,7 +174,7 @@ FieldEdit* QtForm::buildField(FieldId id) {
             edit->stackUnder(m_solve);
         }
         const std::vector<design::TabStop> order = design::TabOrder();
-        auto at = std::find_if(order.begin(), order.end(), [id](const design::TabStop& stop) {
+        auto at = std::ranges::find_if(order, [id](const design::TabStop& stop) {
             return stop.kind == design::TabStop::Kind::field && stop.field == id;
         });
         while (at != order.begin()) {
