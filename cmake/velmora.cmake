@@ -26,14 +26,16 @@ function(velmora_add_library name)
 endfunction()
 
 # Precompiled headers. The headers that nearly every test includes are
-# compiled once for all the tests but the window's: with Qt's and its debug
-# information the header grows to a quarter of a gigabyte and costs more
-# than it saves. Sources still include what they use, and clang-tidy, which
+# compiled once for all the tests but the window's, which reuse the window's
+# own Qt headers instead: Qt's and GoogleTest's in one header, with their
+# debug information, would grow to a quarter of a gigabyte and cost more
+# than they save. Sources still include what they use, and clang-tidy, which
 # reads them without the precompiled headers, sees to it.
 set(velmora_test_headers <gtest/gtest.h> <random> <string> <vector>)
 set(velmora_qt_headers <QApplication> <QLineEdit> <QPainter> <QString> <QWidget>)
 function(velmora_test_headers target gui)
     if(gui)
+        target_precompile_headers(${target} REUSE_FROM velmora_qtform)
         return()
     endif()
     get_property(owner GLOBAL PROPERTY velmora_test_headers_owner)
