@@ -29,8 +29,8 @@ endfunction()
 # compiled once for all the tests but the window's, which reuse the window's
 # own Qt headers instead: Qt's and GoogleTest's in one header, with their
 # debug information, would grow to a quarter of a gigabyte and cost more
-# than they save. Sources still include what they use, and clang-tidy, which
-# reads them without the precompiled headers, sees to it.
+# than they save. Sources still include what they use: the dev build, which
+# compiles them without precompiled headers, sees to it.
 set(velmora_test_headers <gtest/gtest.h> <random> <string> <vector>)
 set(velmora_qt_headers <QApplication> <QLineEdit> <QPainter> <QString> <QWidget>)
 function(velmora_test_headers target gui)
