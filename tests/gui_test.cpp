@@ -732,7 +732,8 @@ TEST_F(Gui, WindowCarriesTheApplicationsIconAndDesktopEntry) {
     for (const int size : kIconSizes) {
         SCOPED_TRACE(size);
         const QImage shown = icon.pixmap(QSize(size, size), 1.0).toImage();
-        const QImage drawing = RenderIcon(QStringLiteral(":/velmora/icon.svg"), size);
+        const QImage drawing = RenderIcon(
+            QStringLiteral(QT_TESTCASE_SOURCEDIR "/../data/org.example.Velmora.svg"), size);
         ASSERT_EQ(shown.size(), drawing.size());
         EXPECT_TRUE(shown.convertToFormat(drawing.format()) == drawing);
     }
