@@ -47,13 +47,17 @@ function(velmora_test_headers target gui)
     endif()
 endfunction()
 
-# velmora_add_test(name SOURCES a.cpp ... LIBS lib ... [GUI] [COST seconds])
+# velmora_add_test(name SOURCES a.cpp ... LIBS lib ... [GUI] [EACH_CASE] [COST seconds])
 # A GoogleTest executable linked against the libraries (never recompiling
-# their sources); each test case becomes one ctest test. GUI tests run on
-# Qt's offscreen platform. A parallel ctest starts the costliest tests first
-# (until it has measured them), so the long ones do not end the run alone.
+# their sources); it runs as one ctest test, which starts one process for all
+# its cases (a tenth of a second saved a case for the window's tests under
+# ASan). With EACH_CASE, each test case becomes one ctest test instead, so
+# that a parallel ctest spreads the long ones over the cores. GUI tests run
+# on Qt's offscreen platform. A parallel ctest starts the costliest tests
+# first (until it has measured them), so the long ones do not end the run
+# alone.
 function(velmora_add_test name)
-    cmake_parse_arguments(ARG "GUI" "COST" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "GUI;EACH_CASE" "COST" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
     if(ARG_GUI)
@@ -69,7 +73,13 @@ function(velmora_add_test name)
         set(ARG_COST 0)
     endif()
     set(env "QT_QPA_PLATFORM=offscreen")
-    gtest_discover_tests(${name}
-        DISCOVERY_TIMEOUT 60
-        PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120 COST ${ARG_COST})
+    if(ARG_EACH_CASE)
+        gtest_discover_tests(${name}
+            DISCOVERY_TIMEOUT 60
+            PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120 COST ${ARG_COST})
+    else()
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES
+            ENVIRONMENT "${env}" TIMEOUT 120 COST ${ARG_COST})
+    endif()
 endfunction()
