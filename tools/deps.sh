@@ -8,7 +8,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev libgl-dev
     libgtest-dev libgmock-dev libgmp-dev libbenchmark-dev
-    clang-22 libclang-rt-22-dev clang-format clang-tidy-22
+    clang-22 libclang-rt-22-dev lld clang-format clang-tidy-22
     fonts-liberation2 fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file
     xvfb dbus-daemon at-spi2-core python3-pyatspi
