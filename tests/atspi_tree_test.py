@@ -16,6 +16,7 @@ import os
 import shutil
 import subprocess
 import sys
+import tempfile
 import time
 
 SKIP = 77
@@ -42,8 +43,12 @@ def start_display():
     if shutil.which("Xvfb") is None:
         skip("no Xvfb to open a display on (Debian package xvfb)")
     read_end, write_end = os.pipe()
+    # -noreset: by default the server resets when its last client leaves,
+    # and the accessibility bus launcher, its first client, leaves just
+    # before the program connects; a connection during the reset fails.
     server = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+         "-noreset"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as pipe:
@@ -104,8 +109,9 @@ def check(program, show):
 
     environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
                        QT_ACCESSIBILITY="1")
+    errors = tempfile.TemporaryFile(mode="w+")
     app = subprocess.Popen([program], env=environment,
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                           stdout=subprocess.DEVNULL, stderr=errors)
     try:
         desktop = pyatspi.Registry.getDesktop(0)
 
@@ -118,8 +124,14 @@ def check(program, show):
                         return window
             return None
 
-        # A debug build on a loaded machine takes a while to register.
-        window = wait_for(find_frame, 30.0)
+        # A debug build on a loaded machine takes a while to register; a
+        # program that has ended will not.
+        window = wait_for(lambda: find_frame() or app.poll() is not None, 30.0)
+        if app.poll() is not None:
+            errors.seek(0)
+            print("FAILED: the program ended with status {} before its window appeared:\n{}"
+                  .format(app.returncode, errors.read()))
+            return 1
         if window is None:
             skip("the program's window did not appear on the accessibility bus")
         fields = wait_for(lambda: {n.name: n for n in walk(window)
