@@ -16,28 +16,9 @@ namespace {
 // A read-only field: text that can be read, selected and copied, but not
 // edited. The view of Qt's line edit without its editable state and its
 // editing interface.
-class ReadOnlyFieldView final : public QAccessibleWidget, public QAccessibleTextInterface {
+class ReadOnlyFieldView final : public ReadOnlyTextView {
 public:
-    explicit ReadOnlyFieldView(FieldEdit* field)
-        : QAccessibleWidget(field, QAccessible::EditableText) {}
-
-    [[nodiscard]] QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = true;
-        state.selectableText = true;
-        return state;
-    }
-
-    [[nodiscard]] QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? field()->text() : QAccessibleWidget::text(t);
-    }
-
-    void* interface_cast(QAccessible::InterfaceType t) override {
-        if (t == QAccessible::TextInterface) {
-            return static_cast<QAccessibleTextInterface*>(this);
-        }
-        return QAccessibleWidget::interface_cast(t);
-    }
+    explicit ReadOnlyFieldView(FieldEdit* field) : ReadOnlyTextView(field) {}
 
     // QAccessibleTextInterface
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override {
@@ -63,12 +44,6 @@ public:
     }
     [[nodiscard]] int cursorPosition() const override { return field()->cursorPosition(); }
     void setCursorPosition(int position) override { field()->setCursorPosition(position); }
-    [[nodiscard]] QString text(int startOffset, int endOffset) const override {
-        return field()->text().mid(startOffset, endOffset - startOffset);
-    }
-    [[nodiscard]] int characterCount() const override {
-        return static_cast<int>(field()->text().size());
-    }
     // Where the character would stand in the text laid out from the
     // inside's left edge: the field draws its text fitted, so no more exact
     // place exists for a character that is not drawn.
@@ -87,13 +62,9 @@ public:
     [[nodiscard]] int offsetAtPoint(const QPoint& point) const override {
         return field()->cursorPositionAt(field()->mapFromGlobal(point));
     }
-    void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
-    [[nodiscard]] QString attributes(int /*offset*/, int* startOffset,
-                                     int* endOffset) const override {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
-    }
+
+protected:
+    [[nodiscard]] QString readText() const override { return field()->text(); }
 
 private:
     [[nodiscard]] FieldEdit* field() const { return static_cast<FieldEdit*>(widget()); }
@@ -114,6 +85,38 @@ QAccessibleInterface* ViewOf(const QString& className, QObject* object) {
 }
 
 }  // namespace
+
+QAccessible::State ReadOnlyTextView::state() const {
+    QAccessible::State state = QAccessibleWidget::state();
+    state.readOnly = true;
+    state.selectableText = true;
+    return state;
+}
+
+QString ReadOnlyTextView::text(QAccessible::Text t) const {
+    return t == QAccessible::Value ? readText() : QAccessibleWidget::text(t);
+}
+
+void* ReadOnlyTextView::interface_cast(QAccessible::InterfaceType t) {
+    if (t == QAccessible::TextInterface) {
+        return static_cast<QAccessibleTextInterface*>(this);
+    }
+    return QAccessibleWidget::interface_cast(t);
+}
+
+QString ReadOnlyTextView::text(int startOffset, int endOffset) const {
+    return readText().mid(startOffset, endOffset - startOffset);
+}
+
+int ReadOnlyTextView::characterCount() const {
+    return static_cast<int>(readText().size());
+}
+
+QString ReadOnlyTextView::attributes(int /*offset*/, int* startOffset, int* endOffset) const {
+    *startOffset = 0;
+    *endOffset = characterCount();
+    return {};
+}
 
 void InstallAccessibleViews() {
     static const bool installed = (QAccessible::installFactory(ViewOf), true);

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/qt/accessible_views.h"
 #include "app/qt/design_to_qt.h"
 #include "app/qt/steps_document.h"
 #include "form/design.h"
@@ -55,26 +56,14 @@ QPalette StepsPalette() {
 // text, in lines. The view's own text holds tab stops, a framed pivot and the
 // bar as drawn objects; this text reads each matrix row as one line and names
 // each step's pivot. Its caret is its own: the view has no caret to follow.
-class SpokenStepsView final : public QAccessibleWidget, public QAccessibleTextInterface {
+class SpokenStepsView final : public ReadOnlyTextView {
 public:
-    explicit SpokenStepsView(StepsView* view)
-        : QAccessibleWidget(view, QAccessible::EditableText) {}
+    explicit SpokenStepsView(StepsView* view) : ReadOnlyTextView(view) {}
 
     [[nodiscard]] QAccessible::State state() const override {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = true;
+        QAccessible::State state = ReadOnlyTextView::state();
         state.multiLine = true;
-        state.selectableText = true;
         return state;
-    }
-    [[nodiscard]] QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Value ? spoken() : QAccessibleWidget::text(t);
-    }
-    void* interface_cast(QAccessible::InterfaceType t) override {
-        if (t == QAccessible::TextInterface) {
-            return static_cast<QAccessibleTextInterface*>(this);
-        }
-        return QAccessibleWidget::interface_cast(t);
     }
 
     // QAccessibleTextInterface
@@ -89,10 +78,6 @@ public:
     void setCursorPosition(int position) override {
         m_cursor = std::clamp(position, 0, characterCount());
     }
-    [[nodiscard]] QString text(int startOffset, int endOffset) const override {
-        return spoken().mid(startOffset, endOffset - startOffset);
-    }
-    [[nodiscard]] int characterCount() const override { return static_cast<int>(spoken().size()); }
     // Lines end at line feeds: each is a title, a caption, a pivot or a
     // matrix row. Other boundaries as Qt finds them.
     [[nodiscard]] QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* start,
@@ -114,13 +99,9 @@ public:
     }
     [[nodiscard]] QRect characterRect(int /*offset*/) const override { return {}; }
     [[nodiscard]] int offsetAtPoint(const QPoint& /*point*/) const override { return -1; }
-    void scrollToSubstring(int /*startIndex*/, int /*endIndex*/) override {}
-    [[nodiscard]] QString attributes(int /*offset*/, int* startOffset,
-                                     int* endOffset) const override {
-        *startOffset = 0;
-        *endOffset = characterCount();
-        return {};
-    }
+
+protected:
+    [[nodiscard]] QString readText() const override { return spoken(); }
 
 private:
     [[nodiscard]] const QString& spoken() const {
