@@ -72,14 +72,11 @@ function(velmora_add_test name)
     if(NOT ARG_COST)
         set(ARG_COST 0)
     endif()
-    set(env "QT_QPA_PLATFORM=offscreen")
+    set(properties ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120 COST ${ARG_COST})
     if(ARG_EACH_CASE)
-        gtest_discover_tests(${name}
-            DISCOVERY_TIMEOUT 60
-            PROPERTIES ENVIRONMENT "${env}" TIMEOUT 120 COST ${ARG_COST})
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
     else()
         add_test(NAME ${name} COMMAND ${name})
-        set_tests_properties(${name} PROPERTIES
-            ENVIRONMENT "${env}" TIMEOUT 120 COST ${ARG_COST})
+        set_tests_properties(${name} PROPERTIES ${properties})
     endif()
 endfunction()
